@@ -1,0 +1,237 @@
+#include "drawing/files.h"
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+namespace drawing {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> ReadDir(const std::string& path) {
+  std::vector<std::string> names;
+  std::error_code ec;
+  fs::directory_iterator it(path.empty() ? "." : path, ec);
+  if (ec) return names;
+  for (const auto& entry : it) {
+    std::string name = entry.path().filename().string();
+    if (name != "." && name != "..") names.push_back(std::move(name));
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+int FileType(const std::string& path) {
+  if (path.empty()) return FILETYPE_NONE;
+  std::error_code ec;
+  auto st = fs::status(path, ec);
+  if (ec) return FILETYPE_NONE;
+  if (fs::is_directory(st)) return FILETYPE_DIR;
+  if (fs::exists(st)) return FILETYPE_FILE;
+  return FILETYPE_NONE;
+}
+
+bool DeleteFile(const std::string& path) {
+  std::error_code ec;
+  return fs::is_regular_file(path, ec) && fs::remove(path, ec);
+}
+
+bool CreateFile(const std::string& path) {
+  std::FILE* f = std::fopen(path.c_str(), "wb");
+  if (!f) return false;
+  return std::fclose(f) == 0;
+}
+
+bool CreateDir(const std::string& path) {
+  std::error_code ec;
+  fs::create_directories(path, ec);
+  return FileType(path) == FILETYPE_DIR;
+}
+
+bool RenameFile(const std::string& from, const std::string& to) {
+  std::error_code ec;
+  fs::rename(from, to, ec);
+  return !ec;
+}
+
+long FileSize(const std::string& path) {
+  std::error_code ec;
+  auto size = fs::file_size(path, ec);
+  if (ec) return -1;
+  return long(size);
+}
+
+std::shared_ptr<Stream> Stream::Open(const std::string& path, bool read, bool write) {
+  if (path.empty() || (!read && !write)) return nullptr;
+  if (FileType(path) == FILETYPE_DIR) return nullptr;
+  const char* mode = "rb";
+  if (read && write) {
+    mode = FileType(path) == FILETYPE_FILE ? "r+b" : "w+b";
+  } else if (write) {
+    mode = "wb";
+  }
+  std::FILE* f = std::fopen(path.c_str(), mode);
+  if (!f) return nullptr;
+  return std::shared_ptr<Stream>(new Stream(f));
+}
+
+Stream::~Stream() { Close(); }
+
+bool Stream::Eof() {
+  if (!file_) return true;
+  int c = std::fgetc(file_);
+  if (c == EOF) return true;
+  std::ungetc(c, file_);
+  return false;
+}
+
+long Stream::Pos() { return file_ ? std::ftell(file_) : -1; }
+
+long Stream::Size() {
+  if (!file_) return -1;
+  long here = std::ftell(file_);
+  std::fseek(file_, 0, SEEK_END);
+  long size = std::ftell(file_);
+  std::fseek(file_, here, SEEK_SET);
+  return size;
+}
+
+bool Stream::Seek(long pos) { return file_ && std::fseek(file_, pos, SEEK_SET) == 0; }
+
+int Stream::ReadByte() {
+  if (!file_) {
+    failed_ = true;
+    return 0;
+  }
+  int c = std::fgetc(file_);
+  if (c == EOF) {
+    failed_ = true;
+    return 0;
+  }
+  return c;
+}
+
+std::vector<uint8_t> Stream::ReadBytes(size_t n) {
+  std::vector<uint8_t> out;
+  if (!file_) {
+    failed_ = n > 0;
+    return out;
+  }
+  // Read in chunks so a hostile length cannot make us allocate more than the file holds.
+  uint8_t buffer[4096];
+  while (out.size() < n) {
+    size_t want = std::min(sizeof buffer, n - out.size());
+    size_t got = std::fread(buffer, 1, want, file_);
+    out.insert(out.end(), buffer, buffer + got);
+    if (got < want) {
+      failed_ = true;
+      break;
+    }
+  }
+  return out;
+}
+
+int32_t Stream::ReadInt() {
+  auto b = ReadBytes(4);
+  if (b.size() < 4) return 0;
+  uint32_t v = uint32_t(b[0]) | (uint32_t(b[1]) << 8) | (uint32_t(b[2]) << 16) | (uint32_t(b[3]) << 24);
+  return int32_t(v);
+}
+
+float Stream::ReadFloat() {
+  int32_t bits = ReadInt();
+  float f;
+  std::memcpy(&f, &bits, sizeof f);
+  return f;
+}
+
+std::string Stream::ReadString(int n) {
+  if (n <= 0) return {};
+  auto b = ReadBytes(size_t(n));
+  return std::string(b.begin(), b.end());
+}
+
+std::string Stream::ReadLine() {
+  std::string line;
+  if (!file_) {
+    failed_ = true;
+    return line;
+  }
+  int c;
+  while ((c = std::fgetc(file_)) != EOF) {
+    if (c == '\n') break;
+    line.push_back(char(c));
+  }
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  return line;
+}
+
+void Stream::WriteBytes(const uint8_t* data, size_t n) {
+  if (!file_ || n == 0) return;
+  if (std::fwrite(data, 1, n, file_) != n) write_failed_ = true;
+}
+
+void Stream::WriteByte(int value) {
+  uint8_t b = uint8_t(value & 255);
+  WriteBytes(&b, 1);
+}
+
+void Stream::WriteInt(int32_t value) {
+  uint32_t v = uint32_t(value);
+  uint8_t b[4] = {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)};
+  WriteBytes(b, 4);
+}
+
+void Stream::WriteFloat(float value) {
+  int32_t bits;
+  std::memcpy(&bits, &value, sizeof bits);
+  WriteInt(bits);
+}
+
+void Stream::WriteString(const std::string& text) {
+  WriteBytes(reinterpret_cast<const uint8_t*>(text.data()), text.size());
+}
+
+void Stream::WriteLine(const std::string& text) {
+  WriteString(text);
+  WriteString("\r\n");
+}
+
+bool Stream::Close() {
+  if (!file_) return !write_failed_;
+  if (std::fflush(file_) != 0) write_failed_ = true;
+  if (std::fclose(file_) != 0) write_failed_ = true;
+  file_ = nullptr;
+  return !write_failed_;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& out) {
+  out.clear();
+  if (FileType(path) != FILETYPE_FILE) return false;
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) return false;
+  char buffer[65536];
+  size_t got;
+  while ((got = std::fread(buffer, 1, sizeof buffer, f)) > 0) out.append(buffer, got);
+  bool ok = !std::ferror(f);
+  std::fclose(f);
+  return ok;
+}
+
+bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
+  std::string temp = path + ".tmp";
+  std::FILE* f = std::fopen(temp.c_str(), "wb");
+  if (!f) return false;
+  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  ok = (std::fflush(f) == 0) && ok;
+  ok = (std::fclose(f) == 0) && ok;
+  if (!ok || !RenameFile(temp, path)) {
+    std::error_code ec;
+    fs::remove(temp, ec);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace drawing

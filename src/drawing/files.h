@@ -1,0 +1,77 @@
+// File operations of the drawing layer: folder listings, path types, and
+// byte streams with little-endian numbers and one-byte-per-character text.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace drawing {
+
+enum FileKind { FILETYPE_NONE = 0, FILETYPE_FILE = 1, FILETYPE_DIR = 2 };
+
+// Entry names of a folder without "." and "..", sorted by name so that
+// listings are the same on every file system. Empty when it cannot be read.
+std::vector<std::string> ReadDir(const std::string& path);
+// 0 missing, 1 file, 2 folder.
+int FileType(const std::string& path);
+bool DeleteFile(const std::string& path);
+// Creates the file, emptying it when it exists.
+bool CreateFile(const std::string& path);
+bool CreateDir(const std::string& path);
+// Renames over an existing target in one step (used for safe saves).
+bool RenameFile(const std::string& from, const std::string& to);
+long FileSize(const std::string& path);  // -1 when missing
+
+// A byte stream on a file. Reads past the end yield 0 (or a short text) and
+// set Failed(), so that readers of truncated files can stop cleanly instead
+// of inventing data.
+class Stream {
+ public:
+  // Opens for reading and/or writing; null when the file cannot be opened.
+  // Writing without reading creates or empties the file.
+  static std::shared_ptr<Stream> Open(const std::string& path, bool read, bool write);
+  ~Stream();
+  Stream(const Stream&) = delete;
+  Stream& operator=(const Stream&) = delete;
+
+  bool Eof();
+  bool Failed() const { return failed_; }
+  long Pos();
+  long Size();
+  bool Seek(long pos);
+
+  int ReadByte();             // 0..255
+  int32_t ReadInt();          // little-endian, 32-bit
+  float ReadFloat();          // little-endian IEEE 754
+  std::string ReadString(int n);  // n bytes, one character each
+  std::string ReadLine();     // up to LF; a CR before it is dropped
+  std::vector<uint8_t> ReadBytes(size_t n);
+
+  void WriteByte(int value);
+  void WriteInt(int32_t value);
+  void WriteFloat(float value);
+  void WriteString(const std::string& text);  // the bytes, nothing added
+  void WriteLine(const std::string& text);    // text + CR LF
+  void WriteBytes(const uint8_t* data, size_t n);
+
+  // Flushes and closes; false when anything written was lost.
+  bool Close();
+
+ private:
+  explicit Stream(std::FILE* f) : file_(f) {}
+  std::FILE* file_ = nullptr;
+  bool failed_ = false;
+  bool write_failed_ = false;
+};
+using StreamPtr = std::shared_ptr<Stream>;
+
+// The whole file as bytes; false when it cannot be read.
+bool ReadWholeFile(const std::string& path, std::string& out);
+// Writes to a temporary file beside path and renames it over path, so that
+// a crash or a full disk never leaves a half-written file behind.
+bool WriteFileAtomically(const std::string& path, const std::string& bytes);
+
+}  // namespace drawing

@@ -1,0 +1,83 @@
+// Image fonts and the chain of font loaders behind LoadImageFont.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "drawing/image.h"
+
+namespace drawing {
+
+// Font styles for LoadImageFont.
+constexpr int BOLDFONT = 1;
+constexpr int ITALICFONT = 2;
+constexpr int SMOOTHFONT = 4;
+
+// A glyph as a font loader delivers it.
+class Glyph {
+ public:
+  virtual ~Glyph() = default;
+  virtual PixmapPtr Pixels() = 0;
+  virtual float Advance() = 0;
+  virtual void GetRect(int& x, int& y, int& w, int& h) = 0;
+};
+using GlyphPtr = std::shared_ptr<Glyph>;
+
+// A font as a font loader delivers it.
+class Font {
+ public:
+  virtual ~Font() = default;
+  virtual int Style() = 0;
+  virtual int Height() = 0;
+  virtual int CountGlyphs() = 0;
+  virtual int CharToGlyph(int code) = 0;  // -1: the character is not drawn
+  virtual GlyphPtr LoadGlyph(int index) = 0;
+};
+using FontPtr = std::shared_ptr<Font>;
+
+class FontLoader {
+ public:
+  virtual ~FontLoader() = default;
+  // Null when this loader does not take the file; the next loader is asked.
+  virtual FontPtr LoadFont(const std::string& url, int size, int style) = 0;
+};
+using FontLoaderPtr = std::shared_ptr<FontLoader>;
+
+// Registers a loader ahead of all loaders registered before it.
+void AddFontLoader(FontLoaderPtr loader);
+void RemoveFontLoader(const FontLoaderPtr& loader);
+
+// A drawable font: the loader's font with its glyphs turned into images on
+// first use.
+class ImageFont {
+ public:
+  explicit ImageFont(FontPtr font, int style);
+  int Height() const { return height_; }
+  int Style() const { return style_; }
+  const FontPtr& Source() const { return font_; }
+
+  struct CachedGlyph {
+    bool loaded = false;
+    ImagePtr image;  // null for glyphs without pixels (the space)
+    float advance = 0;
+    int x = 0, y = 0, w = 0, h = 0;
+  };
+  // The glyph for a character, or null when the character is not drawn.
+  const CachedGlyph* GlyphFor(int code);
+
+ private:
+  FontPtr font_;
+  int style_ = 0;
+  int height_ = 0;
+  std::vector<CachedGlyph> glyphs_;
+};
+using ImageFontPtr = std::shared_ptr<ImageFont>;
+
+// Asks the loaders, most recently registered first; null when none takes it.
+ImageFontPtr LoadImageFont(const std::string& url, int size, int style = SMOOTHFONT);
+
+// The layer's built-in font, used when no image font is set.
+ImageFontPtr DefaultImageFont();
+
+}  // namespace drawing

@@ -1,0 +1,37 @@
+// Polled input, time and the window-closed query.
+#pragma once
+
+namespace drawing {
+
+// Virtual-key codes (as on Windows), the game's key identifiers.
+enum Key {
+  KEY_BACKSPACE = 8, KEY_TAB = 9, KEY_ENTER = 13, KEY_ESCAPE = 27, KEY_SPACE = 32,
+  KEY_LEFT = 37, KEY_UP = 38, KEY_RIGHT = 39, KEY_DOWN = 40, KEY_DELETE = 46,
+  KEY_0 = 48, KEY_A = 65, KEY_NUM0 = 96, KEY_F1 = 112, KEY_F12 = 123,
+  KEY_LSHIFT = 160, KEY_RSHIFT = 161, KEY_LCONTROL = 162, KEY_RCONTROL = 163,
+  KEY_LALT = 164, KEY_RALT = 165,
+};
+
+// Pointer position in window pixels.
+int MouseX();
+int MouseY();
+// Presses since the last query of this button (1 left, 2 right, 3 middle).
+int MouseHit(int button);
+// 1 while held.
+int MouseDown(int button);
+int KeyHit(int key);
+int KeyDown(int key);
+void FlushKeys();
+void FlushMouse();
+// Handles pending window messages.
+void PollSystem();
+// True once the window system asked the program to end (window closed).
+bool AppTerminate();
+
+// Milliseconds since start, as an int; Delay sleeps.
+int MilliSecs();
+void Delay(int ms);
+// True in headless runs, where time only moves when the program waits.
+bool ClockIsVirtual();
+
+}  // namespace drawing

@@ -1,0 +1,20 @@
+// The debug log and system notifications.
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace drawing {
+
+// One line to the standard output (the debug log).
+void Print(const std::string& text);
+// A system message box; on the error output when no display is available
+// (headless runs, tests). serious selects an error box over an information box.
+void Notify(const std::string& text, bool serious = false);
+
+// Tests capture notifications and log lines through these hooks; an empty
+// function restores the default behaviour.
+void SetNotifyHook(std::function<void(const std::string&, bool)> hook);
+void SetPrintHook(std::function<void(const std::string&)> hook);
+
+}  // namespace drawing
