@@ -4,14 +4,16 @@
 
 #include <cstdio>
 
-#include "drawing/graphics.h"
 
 namespace drawing {
 
 namespace {
 std::function<void(const std::string&, bool)> g_notify_hook;
 std::function<void(const std::string&)> g_print_hook;
+bool g_display_available = false;
 }  // namespace
+
+void SetDisplayAvailable(bool available) { g_display_available = available; }
 
 void SetNotifyHook(std::function<void(const std::string&, bool)> hook) { g_notify_hook = std::move(hook); }
 void SetPrintHook(std::function<void(const std::string&)> hook) { g_print_hook = std::move(hook); }
@@ -31,9 +33,7 @@ void Notify(const std::string& text, bool serious) {
     g_notify_hook(text, serious);
     return;
   }
-  // A message box needs a display; the software renderer means there is none.
-  bool have_display = GraphicsOpen() && GraphicsDriverName() != "Software";
-  if (have_display) {
+  if (g_display_available) {
     Uint32 kind = serious ? SDL_MESSAGEBOX_ERROR : SDL_MESSAGEBOX_INFORMATION;
     if (SDL_ShowSimpleMessageBox(kind, "Gridlet", text.c_str(), nullptr) == 0) return;
   }

@@ -16,5 +16,7 @@ void Notify(const std::string& text, bool serious = false);
 // function restores the default behaviour.
 void SetNotifyHook(std::function<void(const std::string&, bool)> hook);
 void SetPrintHook(std::function<void(const std::string&)> hook);
+// Set by the graphics when a real window is open, so Notify may show a box.
+void SetDisplayAvailable(bool available);
 
 }  // namespace drawing
