@@ -44,6 +44,9 @@ class FontLoader {
 };
 using FontLoaderPtr = std::shared_ptr<FontLoader>;
 
+// The FreeType loader for TrueType files; registered first, so asked last.
+FontLoaderPtr CreateTrueTypeLoader();
+
 // Registers a loader ahead of all loaders registered before it.
 void AddFontLoader(FontLoaderPtr loader);
 void RemoveFontLoader(const FontLoaderPtr& loader);

@@ -1,0 +1,50 @@
+// Internal: the platform behind input and time. The desktop platform reads
+// SDL events and the real clock; headless runs install a scripted one with
+// a virtual clock.
+#pragma once
+
+#include <memory>
+#include <string>
+
+namespace drawing {
+
+struct InputState {
+  int mouse_x = 0, mouse_y = 0;  // window pixels
+  bool mouse_down[4] = {};
+  int mouse_hits[4] = {};
+  bool key_down[256] = {};
+  int key_hits[256] = {};
+  bool terminate = false;
+
+  void PressKey(int key);
+  void ReleaseKey(int key);
+  void PressButton(int button);
+  void ReleaseButton(int button);
+};
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+  // Moves pending window-system events into the input state.
+  virtual void Poll(InputState& input) = 0;
+  virtual int Millis() = 0;
+  virtual void Sleep(int ms) = 0;
+  virtual bool IsVirtual() const { return false; }
+};
+
+InputState& Input();
+Platform& CurrentPlatform();
+// Installs a platform (headless runs); null restores the desktop one.
+void SetPlatform(std::unique_ptr<Platform> platform);
+
+// Headless runs use the software renderer whatever the settings ask for.
+bool ForcedSoftware();
+void SetForcedSoftware(bool forced);
+
+void SetAppTitle(const std::string& title);
+const std::string& AppTitle();
+
+// Window-system event pumping, provided by the OpenGL renderer's window.
+void PumpWindowEvents(InputState& input);
+
+}  // namespace drawing
