@@ -1,0 +1,212 @@
+// Level tables, puzzle generation and reduction.
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "engine/random.h"
+#include "engine/search.h"
+#include "engine/sudoku.h"
+#include "engine/sudoku_host.h"
+#include "engine/twister.h"
+
+namespace {
+
+constexpr int kFallBackInterval = 65000;
+constexpr int kGivenDigits = 30;
+// Fresh seeds stay below this (plus the attempt count), so that a level
+// code, which holds level, stone set and seed in one int, always reads back.
+constexpr int kFreshSeedRange = 9000000;
+
+bool AcceptsAt(int level, int min_depth) {
+  if (level == 0 || level == 9) return true;
+  if (level >= 1 && level <= 7) return min_depth == level;
+  if (level == 8) return min_depth >= 8;
+  return false;
+}
+
+// Lowers the acceptance level every kFallBackInterval attempts.
+int FallBack(int level, TSudokuHost& host) {
+  host.Print("Verringere Schwierigkeitsstufe!!:" + std::to_string(level - 1));
+  return std::max(level - 1, 0);
+}
+
+void PlaceRandomDigits(PackedBoard& board, MersenneTwister& twister) {
+  for (int n = 0; n < kGivenDigits; ++n) {
+    int cell = 0;
+    unsigned candidates = 0;
+    do {
+      const int x = static_cast<int>(twister.Next() % 9u);
+      const int y = static_cast<int>(twister.Next() % 9u);
+      cell = CellIndex(x, y);
+      candidates = board.Candidates(cell);
+    } while (candidates == 0);
+    int digit = 0;
+    do {
+      digit = 1 + static_cast<int>(twister.Next() % 9u);
+    } while (!(candidates & DigitBit(digit)));
+    board.Place(cell, digit);
+  }
+}
+
+float CeilCells(int min_stones, float fraction) {
+  return static_cast<float>(std::ceil((81.0 - min_stones) * static_cast<double>(fraction)));
+}
+
+int FreshSeedBase(int ms) {
+  const int base = ms % kFreshSeedRange;
+  return base < 0 ? base + kFreshSeedRange : base;
+}
+
+}  // namespace
+
+void TSudoku::SetLevelValues() {
+  static constexpr float kMinCount[10] = {0.0f, 0.75f, 0.7f, 0.6f, 0.5f, 0.3f, 0.2f, 0.1f, 0.1f, 0.0f};
+  static constexpr float kMinScan[10] = {0.0f, 0.5f, 0.4f, 0.35f, 0.1f, 0.1f, 0.05f, 0.05f, 0.0f, 0.0f};
+  static constexpr float kMinSum[10] = {0.0f, 1.0f, 0.95f, 0.9f, 0.8f, 0.65f, 0.5f, 0.4f, 0.3f, 0.2f};
+  static constexpr int kMinStones[6] = {0, 40, 38, 36, 34, 32};
+  for (int level = 0; level < 10; ++level) {
+    Levels_MinCount[level] = kMinCount[level];
+    Levels_MinScan[level] = kMinScan[level];
+    Levels_MinSum[level] = kMinSum[level];
+    Levels_MaxCount[level] = 0.0f;
+    Levels_MaxScan[level] = 0.0f;
+    Levels_MinStones[level] = 0.0f;
+  }
+  for (int level = 1; level <= 5; ++level)
+    Levels_MinStones[level] = static_cast<float>(kMinStones[level] + Rand(-3, 3));
+}
+
+int TSudoku::GenerateSudoku(int level, int fixed_seed) {
+  RunGeneration(level, fixed_seed);
+  return 0;
+}
+
+GenerationResult TSudoku::RunGeneration(int level, int fixed_seed) {
+  TSudokuHost& host = SudokuHost();
+  stats_usedturns = stats_lastturntime = stats_givenhints = stats_wrongfields = 0;
+  stats_gametime = stats_longestturntime = stats_usedundos = 0;
+  host.SetCurrentLevel(level);
+  const int t0 = host.MilliSecs();
+
+  SolutionList.clear();
+  tries = 0;
+  const float start_time = static_cast<float>(FreshSeedBase(host.MilliSecs()));
+
+  if (level > 0 && level <= 9) {
+    Level_MinCount = Levels_MinCount[level];
+    Level_MinScan = Levels_MinScan[level];
+    Level_MinSum = Levels_MinSum[level];
+    MinStones = TruncToInt(Levels_MinStones[level]);
+  }
+  Level_MinCount = CeilCells(MinStones, Level_MinCount);
+  Level_MinScan = CeilCells(MinStones, Level_MinScan);
+
+  SearchContext context = NewSearchContext();
+  PackedBoard board;
+  MersenneTwister& twister = PuzzleTwister();
+  int accept_level = level;
+  bool accepted = false;
+  bool impossible = false;
+
+  for (;;) {
+    if ((static_cast<int64_t>(host.MilliSecs()) - t0) % 60 == 0) host.KeepScreenAlive();
+    if (tries > maxtries) host.RequestQuit();
+
+    SearchValue = 0;
+    board.Clear();
+    ++tries;
+    seed = fixed_seed != 0 ? fixed_seed : TruncToInt(start_time + static_cast<float>(tries));
+    twister.Seed(static_cast<uint32_t>(seed));
+    PlaceRandomDigits(board, twister);
+
+    context.search_value = 0;
+    context.steps = 0;
+    context.solutions = 0;
+    context.depth_limit_hits = 0;
+    minDepth = SearchStep(board, 1, context);
+    FinishSearch(context);
+
+    if (tries % kFallBackInterval == 0) accept_level = FallBack(accept_level, host);
+    accepted = context.solutions == 1 && AcceptsAt(accept_level, minDepth);
+    if (accepted || host.QuitRequested()) break;
+
+    if (fixed_seed != 0) {
+      // Every later attempt repeats this one, so its outcome is known now:
+      // find the fall-back that accepts it within the attempt limit.
+      int falls = 0;
+      int level_then = accept_level;
+      const int64_t last_attempt = static_cast<int64_t>(maxtries) + 1;
+      if (context.solutions == 1) {
+        while (!accepted && static_cast<int64_t>(falls + 1) * kFallBackInterval <= last_attempt) {
+          ++falls;
+          level_then = std::max(level_then - 1, 0);
+          accepted = AcceptsAt(level_then, minDepth);
+        }
+      }
+      if (!accepted) {
+        impossible = true;
+        break;
+      }
+      const int final_tries = falls * kFallBackInterval;
+      SkipEngineCreations(context.steps * static_cast<uint64_t>(final_tries - tries));
+      SearchValue = context.search_value;
+      for (int i = 0; i < falls; ++i) accept_level = FallBack(accept_level, host);
+      tries = final_tries;
+      break;
+    }
+  }
+
+  host.ResetLoopTiming();
+  board.Store(FCells);
+  GenerationResult result;
+  result.accepted_level = accept_level;
+  if (impossible) {
+    result.status = GenerationStatus::kImpossible;
+  } else if (accepted && !host.QuitRequested()) {
+    result.status = GenerationStatus::kAccepted;
+    if (accept_level >= 0 && accept_level <= 9) MinStones = TruncToInt(Levels_MinStones[accept_level]);
+    for (int i = 0; i < kBoardCells; ++i) Cells[i / 9][i % 9] = context.kept[0][i];
+    host.SetGameStateRunning();
+  }
+  SolutionList.clear();
+  return result;
+}
+
+int TSudoku::ReduceSudoku() {
+  PackedBoard board;
+  board.Load(FCells);
+  SearchContext context = NewSearchContext();
+  const auto solutions_without = [&](int cell) {
+    board.Remove(cell);
+    context.solutions = 0;
+    SearchStep(board, 1, context);
+    return context.solutions;
+  };
+
+  bool needed[kBoardCells] = {};
+  bool all_needed = true;
+  for (int i = 0; i < kBoardCells; ++i) {
+    const int digit = board.cells[i];
+    if (!digit) continue;
+    const int found = solutions_without(i);
+    if (found > 1) needed[i] = true;
+    if (found == 1) all_needed = false;
+    board.Place(i, digit);
+  }
+
+  int removed = 0;
+  if (!all_needed) {
+    for (int i = 0; i < kBoardCells; ++i) {
+      const int digit = board.cells[i];
+      if (!digit || needed[i]) continue;
+      if (solutions_without(i) == 1) {
+        ++removed;
+      } else {
+        board.Place(i, digit);
+      }
+    }
+  }
+  board.Store(FCells);
+  FinishSearch(context);
+  return removed;
+}

@@ -1,0 +1,34 @@
+// Level codes: level, stone set and seed in one hexadecimal number, and
+// the number conversions they are made with.
+#pragma once
+
+#include <optional>
+#include <string>
+
+// The text without its leading "0" characters.
+std::string prove4zeros(const std::string& text);
+// n as upper-case hexadecimal (negative values as their 32-bit two's
+// complement) without leading zeros; 0 gives the empty text.
+std::string dez2hex(int n);
+// The value of upper-case hexadecimal text; any other character counts 0.
+// Values past the int range wrap modulo 2^32.
+int hex2dez(const std::string& text);
+
+// The code shown for a game: the decimal texts of level, stone set and seed
+// joined, read as a 32-bit int (wrapping), written by dez2hex.
+std::string FormLevelCode(int level, int stone_set, int seed);
+
+struct LevelCodeParts {
+  int level = 0;
+  int stone_set = 0;
+  int seed = 0;
+  bool operator==(const LevelCodeParts&) const = default;
+};
+
+// What the repeat-game menu reads from a code; nothing when the code is
+// invalid: a decimal form shorter than three digits or negative, a level
+// outside 1 to 9 or a stone set outside 1 to 4.
+std::optional<LevelCodeParts> ReadLevelCode(const std::string& code);
+
+// Whether the code formed from these values reads back to them.
+bool LevelCodeRoundTrips(int level, int stone_set, int seed);

@@ -1,0 +1,76 @@
+#include "engine/puzzle_setup.h"
+
+#include <string>
+
+#include "engine/exact_solver.h"
+#include "engine/sudoku_host.h"
+
+namespace {
+
+Board MapLayer(const int (&map)[9][9][2]) {
+  Board board{};
+  for (int x = 0; x < 9; ++x)
+    for (int y = 0; y < 9; ++y) {
+      const int digit = map[x][y][0];
+      board[x][y] = static_cast<uint8_t>(digit >= 0 && digit <= 9 ? digit : 0);
+    }
+  return board;
+}
+
+}  // namespace
+
+int AddGivensUntilUnique(TPlayMaps& maps) {
+  const Board solution = MapLayer(maps.SolutionMap);
+  int added = 0;
+  for (;;) {
+    const std::vector<Board> found = FindSolutions(MapLayer(maps.Map), 2);
+    if (found.size() < 2) return added;
+    const Board& other = found[0] != solution ? found[0] : found[1];
+    int cell = 0;
+    while (other[cell / 9][cell % 9] == solution[cell / 9][cell % 9]) ++cell;
+    const int x = cell / 9;
+    const int y = cell % 9;
+    maps.Map[x][y][0] = solution[x][y];
+    maps.Map[x][y][1] = 1;
+    ++added;
+  }
+}
+
+PuzzleSetup CreatePuzzle(int level, int seed) {
+  TSudokuHost& host = SudokuHost();
+  TSudoku& sudoku = host.GameSudoku();
+  PuzzleSetup setup;
+
+  const int started = host.MilliSecs();
+  const GenerationResult generation = sudoku.RunGeneration(level, seed);
+  const int64_t taken = static_cast<int64_t>(host.MilliSecs()) - started;
+  host.Print("Generiert in " + std::to_string(taken / 1000) + " sek");
+  setup.status = generation.status;
+  setup.accepted_level = generation.accepted_level;
+  setup.tries = sudoku.tries;
+  setup.seed = sudoku.seed;
+  setup.generated = sudoku.FCells;
+  if (generation.status != GenerationStatus::kAccepted) return setup;
+
+  if (host.CurrentLevel() >= 6) setup.reduced = sudoku.ReduceSudoku();
+
+  TPlayMaps& maps = host.Maps();
+  for (int x = 0; x < 9; ++x) {
+    for (int y = 0; y < 9; ++y) {
+      maps.Map[x][y][0] = sudoku.FCells[x][y];
+      maps.Map[x][y][1] = sudoku.FCells[x][y] != 0 ? 1 : 0;
+      maps.SolutionMap[x][y][0] = sudoku.Cells[x][y];
+      maps.SolutionMap[x][y][1] = sudoku.Cells[x][y] != 0 ? 1 : 0;
+    }
+  }
+  if (sudoku.MinStones > 30 && host.CurrentLevel() < 6) {
+    for (int i = 30; i <= sudoku.MinStones; ++i) {
+      TSudoku::GiveHint(0);
+      ++setup.setup_hints;
+    }
+  }
+  setup.unique_givens = AddGivensUntilUnique(maps);
+  TSudoku::CopyMapArray("map2backup");
+  host.SetGameStartTime(host.MilliSecs());
+  return setup;
+}

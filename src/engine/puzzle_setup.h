@@ -1,0 +1,30 @@
+// Setting up a new game: what the play screen does when it creates a
+// puzzle, from generation to the player's maps.
+#pragma once
+
+#include "engine/board.h"
+#include "engine/sudoku.h"
+
+struct TPlayMaps;
+
+struct PuzzleSetup {
+  GenerationStatus status = GenerationStatus::kQuit;
+  int accepted_level = 0;  // after any fall-back
+  int tries = 0;
+  int seed = 0;            // of the accepted attempt
+  Board generated{};       // the engine's board right after generation
+  int reduced = 0;         // digits the reduction removed
+  int setup_hints = 0;     // givens revealed from the solution below level 6
+  int unique_givens = 0;   // givens added so that only one solution is left
+};
+
+// Runs on the host's game engine and maps: generation, reduction on levels
+// 6 and above, the maps, set-up hints below level 6, givens that leave one
+// solution, the backup map and the game start time. On a failed generation
+// the maps are left as they were.
+PuzzleSetup CreatePuzzle(int level, int seed);
+
+// While the player's board has several solutions, makes the first cell in
+// engine order where another solution differs from SolutionMap a given.
+// Returns the number of givens added.
+int AddGivensUntilUnique(TPlayMaps& maps);
