@@ -1,0 +1,90 @@
+#include "presentation/particle.h"
+
+#include <array>
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+#include "drawing/graphics.h"
+#include "support/text_util.h"
+
+namespace {
+
+constexpr int kSineEntries = 100;
+
+const std::array<float, kSineEntries>& SineTable() {
+  static const std::array<float, kSineEntries> table = [] {
+    std::array<float, kSineEntries> values{};
+    for (int i = 0; i < kSineEntries; ++i) values[size_t(i)] = float(std::sin(i * std::numbers::pi / 180.0));
+    return values;
+  }();
+  return table;
+}
+
+}  // namespace
+
+float SineOfDegrees(int degrees) {
+  if (degrees >= 0 && degrees < kSineEntries) return SineTable()[size_t(degrees)];
+  // Only particles far below the screen get here; the table would end.
+  return float(std::sin(double(degrees) * std::numbers::pi / 180.0));
+}
+
+TParticlePtr TParticle::Create(const TSpritesPtr& image, float x, float y, float dx, float dy, float rotation,
+                               int lifetime, float startSize, float sizeIncrease, int colR, int colG, int colB,
+                               float alpha, float alphaDecrease, int movetype) {
+  SineTable();  // filled before the first particle moves
+  auto particle = std::make_shared<TParticle>();
+  particle->Image = image;
+  particle->x = x;
+  particle->y = y;
+  particle->dx = dx;
+  particle->dy = dy;
+  particle->rotation = rotation;
+  particle->lifetime = lifetime;
+  particle->StartSize = startSize;
+  particle->CurrentSize = startSize;
+  particle->SizeIncrease = sizeIncrease;
+  particle->colR = colR;
+  particle->colG = colG;
+  particle->colB = colB;
+  particle->alpha = alpha;
+  particle->AlphaDecrease = alphaDecrease;
+  particle->movetype = movetype;
+  if (image) {
+    particle->HandleX = float(image->frameW / 2);
+    particle->HandleY = float(image->frameH / 2);
+  }
+  return particle;
+}
+
+int TParticle::Update() {
+  if (movetype == MOVE_SWAY) {
+    // The sway starts once the particle has come down onto the screen.
+    const float s = SineOfDegrees(TruncToInt(std::fabs(std::ceil(y / 600.0f))));
+    x += dx + s / 2;
+  } else if (movetype == MOVE_STRAIGHT) {
+    x += dx;
+  }
+  y += dy;
+  if (lifetime > std::numeric_limits<int>::min()) lifetime -= 1;
+  CurrentSize *= SizeIncrease;
+  CurrentRotation += rotation;
+  alpha *= AlphaDecrease;
+  const bool left_screen = (x < 0 && dx <= 0) || (x > 800 && dx >= 0);
+  return (left_screen || alpha <= 0 || lifetime <= 0) ? 0 : 1;
+}
+
+void TParticle::Draw() const {
+  drawing::SetAlpha(alpha);
+  drawing::SetColor(colR, colG, colB);
+  drawing::SetScale(CurrentSize, CurrentSize);
+  if (!Image) return;
+  if (Image->image.plain) drawing::SetImageHandle(Image->image.plain, HandleX, HandleY);
+  if (CurrentRotation != 0) {
+    drawing::SetRotation(CurrentRotation);
+    Image->Draw(TruncToInt(x), TruncToInt(y), -1);
+    drawing::SetRotation(0);
+  } else {
+    Image->Draw(TruncToInt(x), TruncToInt(y), -1);
+  }
+}

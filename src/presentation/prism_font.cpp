@@ -1,0 +1,218 @@
+#include "presentation/prism_font.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "drawing/files.h"
+#include "drawing/image.h"
+#include "drawing/input.h"
+#include "drawing/messages.h"
+#include "presentation/font_data_files.h"
+#include "presentation/picture_files.h"
+#include "support/text_util.h"
+
+namespace {
+
+// Metrics from data files are kept within this range, so the pen arithmetic
+// of the drawing layer can never overflow.
+constexpr int kMaxMetric = 1 << 20;
+
+int NegatedOffset(float offset) { return -std::clamp(TruncToInt(offset), -kMaxMetric, kMaxMetric); }
+
+float SafeMetric(float value) {
+  if (!std::isfinite(value)) return 0;
+  return std::clamp(value, -float(kMaxMetric), float(kMaxMetric));
+}
+
+// Cells of cellW x cellH, left to right then top to bottom, at most `wanted`
+// of them and never more than the picture holds.
+std::vector<drawing::PixmapPtr> CutCells(const drawing::Pixmap& picture, int cellW, int cellH, int64_t wanted) {
+  std::vector<drawing::PixmapPtr> cells;
+  if (cellW <= 0 || cellH <= 0 || wanted <= 0) return cells;
+  const int across = picture.width() / cellW, down = picture.height() / cellH;
+  const int64_t count = std::min<int64_t>(wanted, int64_t(across) * down);
+  cells.reserve(size_t(count));
+  for (int64_t i = 0; i < count; ++i) {
+    const int column = int(i % across), row = int(i / across);
+    cells.push_back(picture.Window(column * cellW, row * cellH, cellW, cellH));
+  }
+  return cells;
+}
+
+drawing::PixmapPtr MaskedCopy(const drawing::Pixmap& source, int imageFlags, uint32_t mask_rgb) {
+  drawing::PixmapPtr copy = source.Copy();
+  if (imageFlags & drawing::MASKEDIMAGE) ApplyMask(*copy, mask_rgb);
+  return copy;
+}
+
+// Leftmost and rightmost columns holding a pixel with non-zero alpha; both 0 for an empty cell.
+void VisibleColumns(const drawing::Pixmap& cell, int& left, int& right) {
+  left = -1;
+  right = 0;
+  for (int x = 0; x < cell.width(); ++x) {
+    for (int y = 0; y < cell.height(); ++y) {
+      if (drawing::ARGB_A(cell.ReadPixel(x, y)) != 0) {
+        if (left < 0) left = x;
+        right = x;
+        break;
+      }
+    }
+  }
+  if (left < 0) left = 0;
+}
+
+}  // namespace
+
+void TPrismFontGlyph::GetRect(int& x, int& y, int& w, int& h) {
+  x = G_X;
+  y = G_Y;
+  w = G_Width;
+  h = G_Height;
+}
+
+int TPrismFont::Style() {
+  if (Flags & KIND_VANTO) return KIND_VANTO;
+  if (Flags & KIND_FONTCANDY) return KIND_FONTCANDY;
+  if (Flags & AUTOSIZED_FIXED_WIDTH) return KIND_AUTOSIZED | AUTOSIZED_FIXED_WIDTH;
+  return KIND_AUTOSIZED;
+}
+
+int TPrismFont::SlotOf(int code) { return (code >= kFirstCode && code <= kLastCode) ? code - kFirstCode : -1; }
+
+int TPrismFont::CharToGlyph(int code) { return SlotOf(code); }
+
+drawing::GlyphPtr TPrismFont::LoadGlyph(int index) {
+  if (index < 0 || index >= kSlots || !Glyphs[size_t(index)]) return NullGlyph;
+  return Glyphs[size_t(index)];
+}
+
+bool PrismFileExists(const std::string& path) {
+  // Resources built into the program always exist. Only that test folds the
+  // letter case: the file system here is case-sensitive.
+  if (LowerAscii(path).find("incbin::") != std::string::npos) return true;
+  return drawing::FileType(path) != drawing::FILETYPE_NONE;
+}
+
+void TPrismFont::Error(const std::string& message) {
+  drawing::Notify("PrismFont @ " + std::to_string(drawing::MilliSecs()) + " > ERROR: " + message, false);
+}
+
+void TPrismFont::CreateSpace(TPrismFont& font, int width) {
+  auto space = std::make_shared<TPrismFontGlyph>();
+  space->G_Advance = float(width);
+  space->G_Width = width;
+  space->G_Height = 1;
+  space->G_Pixmap = drawing::Pixmap::Create(width, 1, drawing::PF_RGBA8888);  // null for widths out of range
+  font.Glyphs[0] = space;
+}
+
+TPrismFontPtr TPrismFont::Load(const std::string& url, int size, int cellHeight, int spaceWidth,
+                               const std::string& data, int charSpacing, int imageFlags, int flags) {
+  if (!PrismFileExists(url)) {
+    Error("File " + url + " Not found...");
+    return nullptr;
+  }
+  auto font = std::make_shared<TPrismFont>();
+  font->ImageFlags = imageFlags;
+  font->Flags = flags;
+  if (flags & KIND_AUTOSIZED) return AutoSizedFontLoader(font, url, size, cellHeight, spaceWidth, data, charSpacing);
+  if (flags == KIND_VANTO) return VantoFontLoader(font, url, data, charSpacing);
+  if (flags == KIND_FONTCANDY) return FontCandyLoader(font, url, data, charSpacing);
+  return font;
+}
+
+TPrismFontPtr TPrismFont::VantoFontLoader(const TPrismFontPtr& font, const std::string& url,
+                                          const std::string& dataFile, int charSpacing) {
+  const std::optional<std::string> bytes = ReadFontDataFile(dataFile);
+  if (!bytes) return nullptr;
+  const std::optional<VantoData> data = ParseVantoData(*bytes);
+  if (!data) return nullptr;
+  font->FontHeight = data->font_height;
+  CreateSpace(*font, data->space_width);
+
+  const drawing::PixmapPtr picture = LoadPictureChecked(url);
+  if (!picture) return nullptr;
+  const std::vector<drawing::PixmapPtr> cells =
+      CutCells(*picture, data->cell_size, data->cell_size, data->frame_count);
+  if (cells.empty()) return nullptr;
+
+  size_t frame = 0;
+  for (const VantoRecord& record : data->records) {
+    const int slot = SlotOf(record.code);
+    if (slot < 0) continue;  // uses no frame
+    if (frame >= cells.size()) break;  // the picture holds no more glyphs
+    auto glyph = std::make_shared<TPrismFontGlyph>();
+    glyph->G_Pixmap = MaskedCopy(*cells[frame++], font->ImageFlags, 0);
+    glyph->G_Width = record.width;
+    glyph->G_Height = record.height;
+    glyph->G_X = NegatedOffset(record.x_offset);
+    glyph->G_Y = NegatedOffset(record.y_offset);
+    glyph->G_Advance = SafeMetric(record.advance) + float(charSpacing) + 1.0f;
+    font->Glyphs[size_t(slot)] = glyph;
+  }
+  return font;
+}
+
+TPrismFontPtr TPrismFont::FontCandyLoader(const TPrismFontPtr& font, const std::string& url,
+                                          const std::string& dataFile, int charSpacing) {
+  const std::optional<std::string> bytes = ReadFontDataFile(dataFile);
+  if (!bytes) return nullptr;
+  const std::optional<FontCandyData> data = ParseFontCandyData(*bytes);
+  if (!data) return nullptr;
+  font->FontHeight = data->font_height;
+  CreateSpace(*font, data->space_width);
+
+  drawing::PixmapPtr picture = LoadPictureChecked(url);
+  if (!picture) return nullptr;
+  const uint32_t mask = drawing::ARGB(0, std::clamp(data->mask_r, 0, 255), std::clamp(data->mask_g, 0, 255),
+                                      std::clamp(data->mask_b, 0, 255));
+  if (font->ImageFlags & drawing::MASKEDIMAGE) ApplyMask(*picture, mask);
+
+  for (const FontCandyRecord& record : data->records) {
+    const int slot = SlotOf(record.code);
+    if (slot < 0) continue;
+    drawing::PixmapPtr pixels = CutRect(*picture, record.x, record.y, record.width, font->FontHeight);
+    if (!pixels) continue;  // the rectangle lies outside the picture
+    auto glyph = std::make_shared<TPrismFontGlyph>();
+    glyph->G_Pixmap = pixels;
+    glyph->G_Width = record.width;
+    glyph->G_Height = font->FontHeight;
+    glyph->G_Advance = float(std::clamp(record.width, -kMaxMetric, kMaxMetric)) + float(charSpacing);
+    font->Glyphs[size_t(slot)] = glyph;
+  }
+  return font;
+}
+
+TPrismFontPtr TPrismFont::AutoSizedFontLoader(const TPrismFontPtr& font, const std::string& url, int cellWidth,
+                                              int cellHeight, int spaceWidth, const std::string& charset,
+                                              int charSpacing) {
+  const drawing::PixmapPtr picture = LoadPictureChecked(url);
+  if (!picture) return nullptr;
+  const std::vector<drawing::PixmapPtr> cells = CutCells(*picture, cellWidth, cellHeight, int64_t(charset.size()));
+  if (cells.empty()) return nullptr;
+  CreateSpace(*font, spaceWidth);
+  const bool fixed_width = font->Flags & AUTOSIZED_FIXED_WIDTH;
+  for (size_t i = 0; i < charset.size() && i < cells.size(); ++i) {
+    const int slot = SlotOf(int(uint8_t(charset[i])));
+    if (slot < 0) continue;  // still uses its frame
+    auto glyph = std::make_shared<TPrismFontGlyph>();
+    glyph->G_Pixmap = MaskedCopy(*cells[i], font->ImageFlags, 0);
+    glyph->G_Height = cellHeight;
+    glyph->G_Y = -cellHeight;
+    if (fixed_width) {
+      glyph->G_Width = cellWidth;
+      glyph->G_X = 0;
+      glyph->G_Advance = float(cellWidth);
+    } else {
+      int left, right;
+      VisibleColumns(*glyph->G_Pixmap, left, right);
+      glyph->G_Width = right - left;
+      glyph->G_X = -left;
+      glyph->G_Advance = float(glyph->G_Width) + float(charSpacing);
+    }
+    font->Glyphs[size_t(slot)] = glyph;
+  }
+  font->FontHeight = cellHeight;
+  return font;
+}
