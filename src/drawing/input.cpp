@@ -111,5 +111,6 @@ void Delay(int ms) {
   PollSystem();
 }
 bool ClockIsVirtual() { return CurrentPlatform().IsVirtual(); }
+void BeginFixedUpdate() { CurrentPlatform().BeforeUpdate(g_input); }
 
 }  // namespace drawing

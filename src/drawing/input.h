@@ -33,5 +33,8 @@ int MilliSecs();
 void Delay(int ms);
 // True in headless runs, where time only moves when the program waits.
 bool ClockIsVirtual();
+// The main loop calls this before each fixed update; headless runs feed
+// their scripted input here.
+void BeginFixedUpdate();
 
 }  // namespace drawing

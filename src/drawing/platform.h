@@ -30,6 +30,8 @@ class Platform {
   virtual int Millis() = 0;
   virtual void Sleep(int ms) = 0;
   virtual bool IsVirtual() const { return false; }
+  // Called by the main loop before each fixed update (scripted input).
+  virtual void BeforeUpdate(InputState& input) { (void)input; }
 };
 
 InputState& Input();

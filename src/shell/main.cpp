@@ -1,1 +1,49 @@
-int main() { return 0; }
+// gridlet: the game, its headless runs and its puzzle commands.
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "drawing/headless.h"
+#include "shell/entry.h"
+
+namespace {
+
+const char kUsage[] =
+    "Usage:\n"
+    "  gridlet                      play in a window (working folder: the game folder)\n"
+    "  gridlet --headless SCRIPT    play a scripted game without a display\n"
+    "  gridlet --help               this text\n"
+    "\n"
+    "Headless scripts, one command per line (# starts a comment; game coordinates):\n"
+    "  wait N        run N fixed updates (60 per second)\n"
+    "  move X Y      put the pointer at (X, Y)\n"
+    "  click X Y     left click at (X, Y): held 3 updates, then 1 more update\n"
+    "  rclick X Y    the same with the right button\n"
+    "  key CODE      press a virtual key (27 Escape, 13 Enter, 123 F12, ...)\n"
+    "  type TEXT     type letters, digits and blanks\n"
+    "  shot FILE     save the last drawn frame as PNG\n"
+    "  quit          end the program\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc > 1 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
+  if (argc > 1 && std::strcmp(argv[1], "--headless") == 0) {
+    if (argc != 3) {
+      std::fprintf(stderr, "gridlet: --headless needs exactly one script\n");
+      return 2;
+    }
+    std::string error;
+    if (!drawing::StartHeadless(argv[2], error)) {
+      std::fprintf(stderr, "gridlet: %s\n", error.c_str());
+      return 2;
+    }
+  } else if (argc > 1) {
+    std::fprintf(stderr, "gridlet: unknown argument \"%s\" (see gridlet --help)\n", argv[1]);
+    return 1;
+  }
+  return RunGame();
+}

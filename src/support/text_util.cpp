@@ -43,9 +43,4 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
   return out;
 }
 
-int TruncToInt(double value) {
-  if (std::isnan(value)) return 0;
-  if (value >= double(INT_MAX)) return INT_MAX;
-  if (value <= double(INT_MIN)) return INT_MIN;
-  return int(value);
-}
+

@@ -12,5 +12,6 @@ std::string TrimBlanks(std::string_view text);
 // Every occurrence of `from` replaced by `to` (from must not be empty).
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to);
 // Truncates toward zero like a plain cast, but values outside the int range
-// (and NaN) give the nearest int instead of undefined behaviour.
+// (and NaN) give the nearest int instead of undefined behaviour. Defined
+// once, by the engine.
 int TruncToInt(double value);

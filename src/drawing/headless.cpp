@@ -1,0 +1,193 @@
+#include "drawing/headless.h"
+
+#include <cmath>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <sstream>
+
+#include "drawing/files.h"
+#include "drawing/graphics.h"
+#include "drawing/messages.h"
+#include "drawing/platform.h"
+#include "drawing/renderer.h"
+
+namespace drawing {
+
+namespace {
+
+bool ParseInt(const std::string& word, int& out) {
+  if (word.empty() || word.size() > 10) return false;
+  size_t i = (word[0] == '-') ? 1 : 0;
+  if (i == word.size()) return false;
+  long long v = 0;
+  for (; i < word.size(); ++i) {
+    if (word[i] < '0' || word[i] > '9') return false;
+    v = v * 10 + (word[i] - '0');
+  }
+  if (word[0] == '-') v = -v;
+  if (v < -2147483648LL || v > 2147483647LL) return false;
+  out = int(v);
+  return true;
+}
+
+// Window pixel of a game coordinate: the first pixel whose game position
+// is at or past it, so the game reads the coordinate back exactly.
+int ToWindow(double window_of_game) { return int(std::ceil(window_of_game - 1e-9)); }
+
+class HeadlessPlatform : public Platform {
+ public:
+  explicit HeadlessPlatform(std::vector<ScriptCommand> commands) : commands_(commands.begin(), commands.end()) {}
+
+  void Poll(InputState& input) override { (void)input; }
+  int Millis() override { return clock_; }
+  void Sleep(int ms) override {
+    if (ms > 0) clock_ += ms;
+  }
+  bool IsVirtual() const override { return true; }
+
+  void BeforeUpdate(InputState& input) override {
+    while (steps_.empty()) {
+      if (commands_.empty()) {
+        input.terminate = true;  // the end of the script ends the program
+        return;
+      }
+      ScriptCommand c = commands_.front();
+      commands_.pop_front();
+      Run(c, input);
+    }
+    auto step = std::move(steps_.front());
+    steps_.pop_front();
+    if (step) step(input);
+  }
+
+ private:
+  void MovePointer(InputState& input, int x, int y) {
+    DisplayFit fit = CurrentFit();
+    input.mouse_x = ToWindow(fit.ToWindowX(x));
+    input.mouse_y = ToWindow(fit.ToWindowY(y));
+  }
+
+  // A press held for three updates, released before the fourth.
+  void Press(std::function<void(InputState&)> down, std::function<void(InputState&)> up) {
+    steps_.push_back(std::move(down));
+    steps_.push_back(nullptr);
+    steps_.push_back(nullptr);
+    steps_.push_back(std::move(up));
+  }
+
+  void PressKey(int key) {
+    Press([key](InputState& in) { in.PressKey(key); }, [key](InputState& in) { in.ReleaseKey(key); });
+  }
+
+  void Run(const ScriptCommand& c, InputState& input) {
+    switch (c.kind) {
+      case ScriptCommand::kWait:
+        for (int i = 0; i < c.a; ++i) steps_.push_back(nullptr);
+        break;
+      case ScriptCommand::kMove: MovePointer(input, c.a, c.b); break;
+      case ScriptCommand::kClick:
+      case ScriptCommand::kRightClick: {
+        int button = c.kind == ScriptCommand::kClick ? 1 : 2;
+        int x = c.a, y = c.b;
+        Press(
+            [this, button, x, y](InputState& in) {
+              MovePointer(in, x, y);
+              in.PressButton(button);
+            },
+            [button](InputState& in) { in.ReleaseButton(button); });
+        break;
+      }
+      case ScriptCommand::kKey: PressKey(c.a); break;
+      case ScriptCommand::kType:
+        for (char ch : c.text) PressKey(ScriptKeyForChar(ch));
+        break;
+      case ScriptCommand::kShot: {
+        Renderer* r = CurrentRenderer();
+        PixmapPtr frame = r ? r->LastFrame() : nullptr;
+        if (!frame || !SavePixmapPNG(*frame, c.text, 6)) Print("headless: could not save " + c.text);
+        break;
+      }
+      case ScriptCommand::kQuit: input.terminate = true; break;
+    }
+  }
+
+  std::deque<ScriptCommand> commands_;
+  std::deque<std::function<void(InputState&)>> steps_;
+  int clock_ = 1000;
+};
+
+}  // namespace
+
+int ScriptKeyForChar(char c) {
+  if (c >= 'a' && c <= 'z') return c - 'a' + 'A';
+  if (c >= 'A' && c <= 'Z') return c;
+  if (c >= '0' && c <= '9') return c;
+  if (c == ' ') return 32;
+  return 0;
+}
+
+bool ParseScript(const std::string& source, std::vector<ScriptCommand>& out, std::string& error) {
+  std::istringstream in(source);
+  std::string raw;
+  int number = 0;
+  while (std::getline(in, raw)) {
+    ++number;
+    if (!raw.empty() && raw.back() == '\r') raw.pop_back();
+    size_t start = raw.find_first_not_of(" \t");
+    if (start == std::string::npos || raw[start] == '#') continue;
+    std::string line = raw.substr(start);
+    std::istringstream words(line);
+    std::string verb, w1, w2, extra;
+    words >> verb >> w1 >> w2;
+    bool has_extra = bool(words >> extra);
+    ScriptCommand c{ScriptCommand::kWait, 0, 0, "", number};
+    bool ok = false;
+    if (verb == "wait") {
+      c.kind = ScriptCommand::kWait;
+      ok = ParseInt(w1, c.a) && c.a >= 0 && w2.empty();
+    } else if (verb == "move" || verb == "click" || verb == "rclick") {
+      c.kind = verb == "move" ? ScriptCommand::kMove : verb == "click" ? ScriptCommand::kClick : ScriptCommand::kRightClick;
+      ok = ParseInt(w1, c.a) && ParseInt(w2, c.b) && !has_extra;
+    } else if (verb == "key") {
+      c.kind = ScriptCommand::kKey;
+      ok = ParseInt(w1, c.a) && c.a >= 1 && c.a <= 255 && w2.empty();
+    } else if (verb == "type") {
+      c.kind = ScriptCommand::kType;
+      c.text = line.size() > 5 ? line.substr(5) : "";
+      ok = line.size() > 5 && line[4] == ' ';
+      for (char ch : c.text) ok = ok && ScriptKeyForChar(ch) != 0;
+    } else if (verb == "shot") {
+      c.kind = ScriptCommand::kShot;
+      c.text = w1;
+      ok = !w1.empty() && w2.empty();
+    } else if (verb == "quit") {
+      c.kind = ScriptCommand::kQuit;
+      ok = w1.empty();
+    }
+    if (!ok) {
+      error = "line " + std::to_string(number) + ": cannot run \"" + line + "\"";
+      return false;
+    }
+    out.push_back(std::move(c));
+  }
+  return true;
+}
+
+bool StartHeadless(const std::string& script_path, std::string& error) {
+  std::string source;
+  if (!ReadWholeFile(script_path, source)) {
+    error = "cannot read script " + script_path;
+    return false;
+  }
+  std::vector<ScriptCommand> commands;
+  if (!ParseScript(source, commands, error)) {
+    error = script_path + ", " + error;
+    return false;
+  }
+  SetForcedSoftware(true);
+  SetPlatform(std::make_unique<HeadlessPlatform>(std::move(commands)));
+  return true;
+}
+
+}  // namespace drawing

@@ -1,0 +1,39 @@
+// Headless runs: the program with the software renderer, a virtual clock
+// and input read from a script, so whole games replay exactly.
+//
+// Script lines (blank lines and lines starting with # are ignored;
+// coordinates are game coordinates):
+//   wait N         run exactly N fixed updates
+//   move X Y       put the pointer at (X, Y)
+//   click X Y      left button pressed at (X, Y), held for 3 updates,
+//   rclick X Y     released, then 1 more update (rclick: right button)
+//   key CODE       virtual key pressed for 3 updates, released, 1 more update
+//   type TEXT      the key of each character (letters, digits, blank)
+//   shot FILE      save the last drawn frame of the game area as PNG
+//   quit           end the program as a closed window would
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace drawing {
+
+struct ScriptCommand {
+  enum Kind { kWait, kMove, kClick, kRightClick, kKey, kType, kShot, kQuit } kind;
+  int a = 0, b = 0;
+  std::string text;
+  int line = 0;
+};
+
+// Parses a script; on a bad line returns false with a message naming it.
+bool ParseScript(const std::string& source, std::vector<ScriptCommand>& out, std::string& error);
+
+// Installs the headless platform with the script's commands and makes the
+// software renderer the only one. False with a message when the script
+// cannot be read or has a bad line.
+bool StartHeadless(const std::string& script_path, std::string& error);
+
+// The virtual-key code a script types for a character; 0 for none.
+int ScriptKeyForChar(char c);
+
+}  // namespace drawing

@@ -1,0 +1,90 @@
+#include "shell/base_game.h"
+
+#include <cstdint>
+
+#include "drawing/files.h"
+#include "drawing/graphics.h"
+#include "drawing/input.h"
+#include "drawing/messages.h"
+#include "widgets/game_graphics.h"
+#include "widgets/input_trackers.h"
+
+int QuitGame = 0;
+int CursorMode = 0;
+drawing::ImagePtr CursorImage;
+
+namespace {
+
+constexpr int KEY_ESCAPE = 27;
+constexpr int KEY_F12 = 123;
+
+int LastTime = 0;
+float UpdateAccumulator = 0;
+float DrawAccumulator = 0;
+
+// Milliseconds between two clock readings, also across the clock's wrap.
+int Elapsed(int from, int to) { return int(uint32_t(to) - uint32_t(from)); }
+
+}  // namespace
+
+void TBaseGame::ResetLoopTiming() { LastTime = 0; }
+
+void TBaseGame::DrawCursor() {
+  int x = GameGraphics.MouseX() - 7;
+  int y = GameGraphics.MouseY() - (CursorMode == 1 ? 4 : 0);
+  drawing::DrawImage(CursorImage, float(x), float(y), CursorMode);
+}
+
+int TBaseGame::GameLoop() {
+  KeyWrapper.allowKey(13, 3, 400, 100);
+  for (;;) {
+    if (KeyManager.IsHit(KEY_ESCAPE)) {
+      QuitGame = 1;
+      break;
+    }
+    if (KeyManager.IsHit(KEY_F12)) TakeScreenshot();
+    bool idle = true;
+    if (LastTime == 0) LastTime = drawing::MilliSecs();
+    int now = drawing::MilliSecs();
+    float elapsed = float(Elapsed(LastTime, now) / 1000.0);
+    LastTime = now;
+    UpdateAccumulator += elapsed;
+    DrawAccumulator += elapsed;
+    while (UpdateAccumulator >= dt) {
+      drawing::BeginFixedUpdate();
+      KeyManager.changeStatus();
+      MouseManager.changeStatus(0);
+      Update();
+      UpdateAccumulator -= dt;
+      idle = false;
+    }
+    while (DrawAccumulator >= graphicdt) {
+      Draw(1);
+      DrawCursor();
+      drawing::Flip(0);
+      if (KeyManager.IsHit(KEY_ESCAPE)) QuitGame = 1;
+      DrawAccumulator -= graphicdt;
+      idle = false;
+    }
+    if (idle) drawing::Delay(1);
+    if (drawing::AppTerminate() || QuitGame == 1) break;
+  }
+  return 0;
+}
+
+std::string ScreenshotName(int n) {
+  std::string digits = std::to_string(n);
+  if (digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
+  return "screenshots/screen" + digits + ".png";
+}
+
+std::string TakeScreenshot() {
+  int n = 0;
+  std::string name = ScreenshotName(n);
+  while (drawing::FileType(name) != drawing::FILETYPE_NONE) name = ScreenshotName(++n);
+  drawing::SetBlend(3);
+  auto pixels = drawing::GrabPixmap(0, 0, drawing::GraphicsWidth(), drawing::GraphicsHeight());
+  if (!pixels || !drawing::SavePixmapPNG(*pixels, name, 5)) return "";
+  drawing::Print("Screenshot saved as " + name);
+  return name;
+}

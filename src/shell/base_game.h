@@ -1,0 +1,36 @@
+// The program's spine: the fixed-rate main loop shared by every game object.
+#pragma once
+
+#include <string>
+
+#include "drawing/image.h"
+
+// Set to 1 to leave the main loop.
+extern int QuitGame;
+// Frame of the cursor image drawn by the loop (0 menus and board, 1 play screen off the board).
+extern int CursorMode;
+extern drawing::ImagePtr CursorImage;
+
+class TBaseGame {
+ public:
+  static constexpr float dt = 0.0166666675f;         // one update, 1/60 s
+  static constexpr float graphicdt = 0.0333333351f;  // one frame, 1/30 s
+
+  virtual ~TBaseGame() = default;
+  virtual void Update() = 0;
+  virtual void Draw(int flag) = 0;
+
+  // Runs until QuitGame is 1 or the window is closed. Returns 0.
+  int GameLoop();
+  // Forgets the loop's time reference, so time spent blocked (puzzle
+  // generation) is not caught up.
+  static void ResetLoopTiming();
+  // The game's own pointer at the current position.
+  static void DrawCursor();
+};
+
+// "screenshots/screen" + n (at least three digits) + ".png".
+std::string ScreenshotName(int n);
+// Saves the back buffer under the first free name; the folder must exist.
+// Returns the name written, or "" when nothing was written.
+std::string TakeScreenshot();

@@ -1,0 +1,175 @@
+// The fixed-rate loop's schedule under a virtual clock, Escape, screenshots.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <memory>
+
+#include "../drawing/temp_dir.h"
+#include "drawing/files.h"
+#include "drawing/graphics.h"
+#include "drawing/input.h"
+#include "drawing/platform.h"
+#include "shell/base_game.h"
+#include "widgets/input_trackers.h"
+
+namespace {
+
+class VirtualClock : public drawing::Platform {
+ public:
+  int now = 5000;
+  void Poll(drawing::InputState&) override {}
+  int Millis() override { return now; }
+  void Sleep(int ms) override { now += ms; }
+  bool IsVirtual() const override { return true; }
+};
+
+// Records at which clock time every update and frame happened.
+class RecordingGame : public TBaseGame {
+ public:
+  explicit RecordingGame(VirtualClock* clock) : clock_(clock) {}
+  std::function<void(int)> on_update;
+  std::map<int, int> updates_at, frames_at;
+  int updates = 0, frames = 0;
+  void Update() override {
+    ++updates;
+    ++updates_at[clock_->now];
+    if (on_update) on_update(updates);
+  }
+  void Draw(int) override {
+    ++frames;
+    ++frames_at[clock_->now];
+  }
+
+ private:
+  VirtualClock* clock_;
+};
+
+class Loop : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    auto clock = std::make_unique<VirtualClock>();
+    clock_ = clock.get();
+    drawing::SetPlatform(std::move(clock));
+    drawing::FlushKeys();
+    drawing::Input().terminate = false;
+    KeyManager = TKeyManager{};
+    ASSERT_TRUE(drawing::SetGraphicsDriver(drawing::DRIVER_SOFTWARE));
+    ASSERT_TRUE(drawing::Graphics(80, 60, 0));
+    QuitGame = 0;
+    TBaseGame::ResetLoopTiming();
+  }
+  void TearDown() override {
+    drawing::EndGraphics();
+    drawing::SetPlatform(nullptr);
+    drawing::FlushKeys();
+    KeyManager = TKeyManager{};
+    QuitGame = 0;
+  }
+  VirtualClock* clock_ = nullptr;
+};
+
+}  // namespace
+
+TEST_F(Loop, RunsSixtyUpdatesAndThirtyFramesPerSecond) {
+  RecordingGame game(clock_);
+  int start = clock_->now;
+  game.on_update = [&](int n) {
+    if (n == 600) QuitGame = 1;
+  };
+  EXPECT_EQ(game.GameLoop(), 0);
+  double seconds = (clock_->now - start) / 1000.0;
+  EXPECT_NEAR(seconds, 10.0, 0.05);
+  EXPECT_NEAR(game.frames, 300, 2);
+  for (const auto& [time, n] : game.updates_at) EXPECT_EQ(n, 1) << "one update per pass at " << time;
+}
+
+TEST_F(Loop, StallIsCaughtUpWithoutACap) {
+  RecordingGame game(clock_);
+  int stall_end = 0;
+  game.on_update = [&](int n) {
+    if (n == 30) {
+      clock_->now += 2000;  // the program was blocked for two seconds
+      stall_end = clock_->now;
+    }
+    if (n == 300) QuitGame = 1;
+  };
+  game.GameLoop();
+  ASSERT_GT(stall_end, 0);
+  // The next pass starts 0 or 1 ms later and runs every missed update and frame.
+  int burst_time = game.updates_at.count(stall_end) ? stall_end : stall_end + 1;
+  EXPECT_EQ(game.updates_at[burst_time], 120);
+  EXPECT_EQ(game.frames_at[burst_time], 60);
+}
+
+TEST_F(Loop, ResetTimingSkipsTheTimeSpentBlocked) {
+  RecordingGame game(clock_);
+  game.on_update = [&](int n) {
+    if (n == 30) {
+      clock_->now += 2000;
+      TBaseGame::ResetLoopTiming();  // what the puzzle generator does
+    }
+    if (n == 120) QuitGame = 1;
+  };
+  game.GameLoop();
+  for (const auto& [time, n] : game.updates_at) EXPECT_LE(n, 1) << time;
+}
+
+TEST_F(Loop, EscapeEndsTheLoopBeforeTheNextPassDoesAnything) {
+  RecordingGame game(clock_);
+  int seen_at = -1;
+  game.on_update = [&](int n) {
+    if (n == 10) drawing::Input().PressKey(27);
+    if (KeyManager.IsHit(27) && seen_at < 0) seen_at = n;
+    ASSERT_LT(n, 1000) << "Escape was ignored";
+  };
+  game.GameLoop();
+  EXPECT_EQ(QuitGame, 1);
+  EXPECT_EQ(seen_at, 11);
+  EXPECT_EQ(game.updates, 11) << "no update after the one that saw Escape";
+}
+
+TEST_F(Loop, ClosedWindowEndsTheLoop) {
+  RecordingGame game(clock_);
+  game.on_update = [&](int n) {
+    if (n == 5) drawing::Input().terminate = true;
+  };
+  game.GameLoop();
+  EXPECT_EQ(game.updates, 5);
+  EXPECT_EQ(QuitGame, 0);
+  drawing::Input().terminate = false;
+}
+
+TEST(Screenshots, NamesHaveAtLeastThreeDigits) {
+  EXPECT_EQ(ScreenshotName(0), "screenshots/screen000.png");
+  EXPECT_EQ(ScreenshotName(42), "screenshots/screen042.png");
+  EXPECT_EQ(ScreenshotName(999), "screenshots/screen999.png");
+  EXPECT_EQ(ScreenshotName(1000), "screenshots/screen1000.png");
+}
+
+TEST(Screenshots, NeverOverwriteAndNeedTheFolder) {
+  TempDir dir;
+  auto old = std::filesystem::current_path();
+  std::filesystem::current_path(dir.str());
+  ASSERT_TRUE(drawing::SetGraphicsDriver(drawing::DRIVER_SOFTWARE));
+  ASSERT_TRUE(drawing::Graphics(40, 30, 0));
+  EXPECT_EQ(TakeScreenshot(), "") << "no screenshots folder: nothing written";
+  EXPECT_TRUE(drawing::ReadDir(".").empty());
+  std::filesystem::create_directory("screenshots");
+  std::ofstream("screenshots/screen000.png") << "kept";
+  std::filesystem::create_directory("screenshots/screen001.png");
+  drawing::SetClsColor(10, 200, 30);
+  drawing::Cls();
+  EXPECT_EQ(TakeScreenshot(), "screenshots/screen002.png");
+  EXPECT_EQ(TakeScreenshot(), "screenshots/screen003.png");
+  auto shot = drawing::LoadPixmap("screenshots/screen002.png");
+  ASSERT_TRUE(shot);
+  EXPECT_EQ(shot->width(), 40);
+  EXPECT_EQ(shot->ReadPixel(5, 5), drawing::ARGB(255, 10, 200, 30));
+  std::string kept;
+  drawing::ReadWholeFile("screenshots/screen000.png", kept);
+  EXPECT_EQ(kept, "kept");
+  drawing::EndGraphics();
+  std::filesystem::current_path(old);
+}
