@@ -30,28 +30,38 @@ struct Rect {
   int x0, y0, x1, y1;  // half-open
 };
 
-inline int Mul255(int a, int b) { return (a * b + 127) / 255; }
+#if defined(__GNUC__)
+#define GRIDLET_ALWAYS_INLINE __attribute__((always_inline)) inline
+#else
+#define GRIDLET_ALWAYS_INLINE inline
+#endif
+
+// x / 255 rounded down, exact for 0 <= x < 65535 (all our products).
+inline int Div255(int x) { return (x + 1 + (x >> 8)) >> 8; }
+inline int Mul255(int a, int b) { return Div255(a * b + 127); }
 
 // Everything the inner loop needs about one triangle's paint.
 struct Shade {
   const SoftTexture* tex;
   int tr, tg, tb, a8;
-  bool bilinear;
+  bool white;  // no tint: colour channels pass unchanged
 };
 
-inline uint32_t SampleNearest(const SoftTexture& t, double u, double v) {
-  int x = int(std::floor(u)), y = int(std::floor(v));
-  x = std::clamp(x, 0, t.width - 1);
-  y = std::clamp(y, 0, t.height - 1);
+// Texture positions in 16.16 fixed point; >> 16 rounds toward minus infinity.
+constexpr double kFixedOne = 65536.0;
+
+GRIDLET_ALWAYS_INLINE uint32_t SampleNearest(const SoftTexture& t, int64_t u, int64_t v) {
+  int x = int(std::clamp<int64_t>(u >> 16, 0, t.width - 1));
+  int y = int(std::clamp<int64_t>(v >> 16, 0, t.height - 1));
   return t.texels[size_t(y) * size_t(t.width) + size_t(x)];
 }
 
-inline uint32_t SampleBilinear(const SoftTexture& t, double u, double v) {
-  double fu = u - 0.5, fv = v - 0.5;
-  double iu = std::floor(fu), iv = std::floor(fv);
-  int wx = int((fu - iu) * 256.0), wy = int((fv - iv) * 256.0);
-  int x0 = std::clamp(int(iu), 0, t.width - 1), x1 = std::clamp(int(iu) + 1, 0, t.width - 1);
-  int y0 = std::clamp(int(iv), 0, t.height - 1), y1 = std::clamp(int(iv) + 1, 0, t.height - 1);
+GRIDLET_ALWAYS_INLINE uint32_t SampleBilinear(const SoftTexture& t, int64_t u, int64_t v) {
+  int64_t fu = u - 32768, fv = v - 32768;  // texel centres sit at .5
+  int64_t iu = fu >> 16, iv = fv >> 16;
+  int wx = int((fu >> 8) & 255), wy = int((fv >> 8) & 255);
+  int x0 = int(std::clamp<int64_t>(iu, 0, t.width - 1)), x1 = int(std::clamp<int64_t>(iu + 1, 0, t.width - 1));
+  int y0 = int(std::clamp<int64_t>(iv, 0, t.height - 1)), y1 = int(std::clamp<int64_t>(iv + 1, 0, t.height - 1));
   const uint32_t* r0 = &t.texels[size_t(y0) * size_t(t.width)];
   const uint32_t* r1 = &t.texels[size_t(y1) * size_t(t.width)];
   uint32_t p00 = r0[x0], p10 = r0[x1], p01 = r1[x0], p11 = r1[x1];
@@ -67,21 +77,34 @@ inline uint32_t SampleBilinear(const SoftTexture& t, double u, double v) {
   return out;
 }
 
+// The inner loop's work per pixel; inlined so each span loop is one tight loop.
 template <int Blend>
-inline void BlendPixel(uint32_t& dst, uint32_t texel, const Shade& s) {
-  int sa = Mul255(int(texel >> 24), s.a8);
-  int sr = Mul255(int((texel >> 16) & 255), s.tr);
-  int sg = Mul255(int((texel >> 8) & 255), s.tg);
-  int sb = Mul255(int(texel & 255), s.tb);
+GRIDLET_ALWAYS_INLINE void BlendPixel(uint32_t& dst, uint32_t texel, const Shade& s) {
+  int sa = int(texel >> 24);
+  if (s.a8 != 255) sa = Mul255(sa, s.a8);
+  if constexpr (Blend == ALPHABLEND || Blend == LIGHTBLEND) {
+    if (sa == 0) return;
+  }
+  if constexpr (Blend == MASKBLEND) {
+    if (sa < 128) return;
+  }
+  int sr = int((texel >> 16) & 255), sg = int((texel >> 8) & 255), sb = int(texel & 255);
+  if (!s.white) {
+    sr = Mul255(sr, s.tr);
+    sg = Mul255(sg, s.tg);
+    sb = Mul255(sb, s.tb);
+  }
   int dr = int((dst >> 16) & 255), dg = int((dst >> 8) & 255), db = int(dst & 255);
   if constexpr (Blend == ALPHABLEND) {
-    if (sa == 0) return;
-    int ia = 255 - sa;
-    dr = (sr * sa + dr * ia + 127) / 255;
-    dg = (sg * sa + dg * ia + 127) / 255;
-    db = (sb * sa + db * ia + 127) / 255;
+    if (sa == 255) {
+      dr = sr, dg = sg, db = sb;
+    } else {
+      int ia = 255 - sa;
+      dr = Div255(sr * sa + dr * ia + 127);
+      dg = Div255(sg * sa + dg * ia + 127);
+      db = Div255(sb * sa + db * ia + 127);
+    }
   } else if constexpr (Blend == LIGHTBLEND) {
-    if (sa == 0) return;
     dr = std::min(255, dr + Mul255(sr, sa));
     dg = std::min(255, dg + Mul255(sg, sa));
     db = std::min(255, db + Mul255(sb, sa));
@@ -89,10 +112,7 @@ inline void BlendPixel(uint32_t& dst, uint32_t texel, const Shade& s) {
     dr = Mul255(dr, sr);
     dg = Mul255(dg, sg);
     db = Mul255(db, sb);
-  } else if constexpr (Blend == MASKBLEND) {
-    if (sa < 128) return;
-    dr = sr, dg = sg, db = sb;
-  } else {  // SOLIDBLEND
+  } else {  // MASKBLEND, SOLIDBLEND
     dr = sr, dg = sg, db = sb;
   }
   dst = 0xFF000000u | (uint32_t(dr) << 16) | (uint32_t(dg) << 8) | uint32_t(db);
@@ -170,6 +190,7 @@ class SoftwareRenderer : public Renderer {
     s.tg = paint.g;
     s.tb = paint.b;
     s.a8 = int(std::lround(std::clamp(paint.alpha, 0.0f, 1.0f) * 255.0f));
+    s.white = s.tr == 255 && s.tg == 255 && s.tb == 255;
     bool filtered = s.tex && (s.tex->flags & 2);
     for (int i = 0; i + 2 < count; i += 3) {
       switch (paint.blend) {
@@ -291,15 +312,27 @@ class SoftwareRenderer : public Renderer {
       int col1 = int(std::min(double(clip_.x1 - 1), last));
       if (col0 > col1) continue;
       uint32_t* dst = &canvas_[size_t(row) * size_t(lw_)];
-      double u = ua * (col0 + 0.5) + ub * yc + uc;
-      double v = va * (col0 + 0.5) + vb * yc + vc;
       if (!s.tex) {
         for (int col = col0; col <= col1; ++col) BlendPixel<Blend>(dst[col], 0xFFFFFFFFu, s);
-      } else if (bilinear) {
-        for (int col = col0; col <= col1; ++col, u += ua, v += va)
+        continue;
+      }
+      // Far-off coordinates are clamped before the fixed-point conversion.
+      auto fixed = [](double x) { return int64_t(std::clamp(x, -1e12, 1e12) * kFixedOne); };
+      int64_t u = fixed(ua * (col0 + 0.5) + ub * yc + uc), du = fixed(ua);
+      int64_t v = fixed(va * (col0 + 0.5) + vb * yc + vc), dv = fixed(va);
+      if (bilinear) {
+        for (int col = col0; col <= col1; ++col, u += du, v += dv)
           BlendPixel<Blend>(dst[col], SampleBilinear(*s.tex, u, v), s);
+      } else if (dv == 0 && du == 65536) {
+        // Unscaled and upright: one texel row, walked texel by texel.
+        const SoftTexture& t = *s.tex;
+        int ty = int(std::clamp<int64_t>(v >> 16, 0, t.height - 1));
+        const uint32_t* texrow = &t.texels[size_t(ty) * size_t(t.width)];
+        int64_t tx = u >> 16;
+        for (int col = col0; col <= col1; ++col, ++tx)
+          BlendPixel<Blend>(dst[col], texrow[std::clamp<int64_t>(tx, 0, t.width - 1)], s);
       } else {
-        for (int col = col0; col <= col1; ++col, u += ua, v += va)
+        for (int col = col0; col <= col1; ++col, u += du, v += dv)
           BlendPixel<Blend>(dst[col], SampleNearest(*s.tex, u, v), s);
       }
     }
