@@ -1,6 +1,7 @@
 // Level tables, puzzle generation and reduction.
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <string>
 
 #include "engine/random.h"
@@ -104,6 +105,9 @@ GenerationResult TSudoku::RunGeneration(int level, int fixed_seed) {
   SearchContext context = NewSearchContext();
   PackedBoard board;
   MersenneTwister& twister = PuzzleTwister();
+  // Fresh seeds count up by one per attempt, so their seeding is computed
+  // eight at a time.
+  auto seeding = std::make_unique<TwisterSeedingBatch>();
   int accept_level = level;
   bool accepted = false;
   bool impossible = false;
@@ -116,7 +120,11 @@ GenerationResult TSudoku::RunGeneration(int level, int fixed_seed) {
     board.Clear();
     ++tries;
     seed = fixed_seed != 0 ? fixed_seed : TruncToInt(start_time + static_cast<float>(tries));
-    twister.Seed(static_cast<uint32_t>(seed));
+    if (fixed_seed != 0) {
+      twister.Seed(static_cast<uint32_t>(seed));
+    } else {
+      twister.SeedFrom(seeding->WordsFor(static_cast<uint32_t>(seed)), TwisterSeedingBatch::kWordsKept);
+    }
     PlaceRandomDigits(board, twister);
 
     context.search_value = 0;

@@ -22,18 +22,55 @@ class MersenneTwister {
     seeded_ = 1;
     next_ = 0;
     lazy_ = true;
+    fast_end_ = 0;
+  }
+
+  // Starts from seeding words computed elsewhere (the first `count` words
+  // of the reference seeding of words[0]); the rest follow on demand.
+  void SeedFrom(const uint32_t* words, int count) {
+    if (count > kWords) count = kWords;
+    for (int i = 0; i < count; ++i) words_[i] = words[i];
+    seeded_ = count;
+    next_ = 0;
+    lazy_ = true;
+    fast_end_ = FastEnd();
   }
 
   uint32_t Next() {
+    // Outputs whose twist needs only seeding words already computed take
+    // this short path; everything else goes through NextSlow.
+    if (next_ < fast_end_) {
+      const int i = next_++;
+      const uint32_t y = (words_[i] & 0x80000000u) | (words_[i + 1] & 0x7fffffffu);
+      words_[i] = words_[i + kShift] ^ (y >> 1) ^ ((0u - (y & 1u)) & 0x9908b0dfu);
+      return Temper(words_[i]);
+    }
+    return NextSlow();
+  }
+
+ private:
+  // The end of the run of first-block outputs that need no more seeding.
+  int FastEnd() const {
+    const int end = seeded_ - kShift;
+    return end < kWords - kShift ? (end > 0 ? end : 0) : kWords - kShift;
+  }
+
+  uint32_t NextSlow() {
     if (lazy_) {
       if (next_ < kWords) {
         int needed = next_ + kShift + 1;
         if (needed > kWords) needed = kWords;
-        if (seeded_ < needed) ExtendSeeding(needed);
+        if (seeded_ < needed) {
+          // Seeding a little ahead costs nothing extra and lets the next
+          // draws take the short path.
+          ExtendSeeding(needed + 32 < kWords ? needed + 32 : kWords);
+          fast_end_ = FastEnd();
+        }
         TwistWord(next_);
         return Temper(words_[next_++]);
       }
       lazy_ = false;
+      fast_end_ = 0;  // later blocks are twisted whole
     }
     if (next_ >= kWords) {
       for (int i = 0; i < kWords; ++i) TwistWord(i);
@@ -42,7 +79,6 @@ class MersenneTwister {
     return Temper(words_[next_++]);
   }
 
- private:
   void ExtendSeeding(int count) {
     uint32_t w = words_[seeded_ - 1];
     for (int i = seeded_; i < count; ++i) {
@@ -70,6 +106,42 @@ class MersenneTwister {
   int seeded_ = 0;  // seeding words computed so far (first block only)
   int next_ = 0;    // index of the next output within the block
   bool lazy_ = true;
+  int fast_end_ = 0;
+};
+
+// The seeding words of eight consecutive seeds at once. The seeding is one
+// long chain of dependent multiplications; eight independent chains keep
+// the processor busy where one would leave it waiting.
+class TwisterSeedingBatch {
+ public:
+  static constexpr int kLanes = 8;
+  // Enough for the draws of nearly every attempt; the twister extends the
+  // seeding itself for the rest.
+  static constexpr int kWordsKept = 600;
+
+  // The words of `seed`, computing a new batch when it is not in this one.
+  const uint32_t* WordsFor(uint32_t seed) {
+    if (!valid_ || seed - first_ >= kLanes) Compute(seed);
+    return words_[seed - first_];
+  }
+
+ private:
+  void Compute(uint32_t first) {
+    first_ = first;
+    valid_ = true;
+    uint32_t w[kLanes];
+    for (int lane = 0; lane < kLanes; ++lane) words_[lane][0] = w[lane] = first + static_cast<uint32_t>(lane);
+    for (int i = 1; i < kWordsKept; ++i) {
+      for (int lane = 0; lane < kLanes; ++lane) {
+        w[lane] = 1812433253u * (w[lane] ^ (w[lane] >> 30)) + static_cast<uint32_t>(i);
+        words_[lane][i] = w[lane];
+      }
+    }
+  }
+
+  uint32_t words_[kLanes][kWordsKept];
+  uint32_t first_ = 0;
+  bool valid_ = false;
 };
 
 // The program-wide puzzle generator behind SeedTwister and RandRange.

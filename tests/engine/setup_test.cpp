@@ -1,0 +1,123 @@
+// Setting up a game: every puzzle handed to the player has one solution.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "engine/puzzle_setup.h"
+#include "engine_fixture.h"
+#include "reference_engine.h"
+
+namespace {
+
+Board Layer(const int (&map)[9][9][2], int layer) {
+  Board b{};
+  for (int x = 0; x < 9; ++x)
+    for (int y = 0; y < 9; ++y) b[x][y] = static_cast<uint8_t>(map[x][y][layer]);
+  return b;
+}
+
+class PuzzleSetupTest : public EngineTest {};
+
+TEST_F(PuzzleSetupTest, EveryPuzzleHasExactlyOneSolutionAtEveryLevel) {
+  int total_added = 0;
+  for (int level = 1; level <= 9; ++level) {
+    int accepted = 0;
+    // Most random boards are refused at once; keep the first 100 that a
+    // level code would give a puzzle for.
+    for (int seed = 1000 * level; accepted < 100; ++seed) {
+      host = MakeHost(1000);
+      const PuzzleSetup setup = CreatePuzzle(level, seed);
+      if (setup.status != GenerationStatus::kAccepted) {
+        ASSERT_EQ(setup.status, GenerationStatus::kImpossible);
+        continue;
+      }
+      ++accepted;
+      const TSudoku& sudoku = Game();
+      Board player = Layer(host->maps.Map, 0);
+      Board probe = player;
+      ASSERT_EQ(reference::CountSolutions(probe, 2), 1) << "level " << level << " seed " << setup.seed;
+      // The one solution is the engine's, and it completes every board.
+      reference::Engine completed;
+      completed.cells = player;
+      for (int x = 0; x < 9; ++x)
+        for (int y = 0; y < 9; ++y) {
+          ASSERT_TRUE(player[x][y] == 0 || player[x][y] == sudoku.Cells[x][y]);
+          ASSERT_TRUE(setup.generated[x][y] == 0 || setup.generated[x][y] == sudoku.Cells[x][y]);
+          completed.cells[x][y] = sudoku.Cells[x][y];
+        }
+      ASSERT_TRUE(completed.Solved());
+      EXPECT_EQ(Layer(host->maps.SolutionMap, 0), sudoku.Cells);
+      EXPECT_EQ(std::memcmp(host->maps.BackupMap, host->maps.Map, sizeof(host->maps.Map)), 0);
+      // Set-up hints count as hints; the givens added for uniqueness do not.
+      EXPECT_EQ(sudoku.stats_givenhints, setup.setup_hints);
+      const int expected_hints = level < 6 && sudoku.MinStones > 30 ? sudoku.MinStones - 29 : 0;
+      EXPECT_EQ(setup.setup_hints, expected_hints);
+      int givens = 0;
+      for (int x = 0; x < 9; ++x)
+        for (int y = 0; y < 9; ++y) {
+          if (player[x][y]) {
+            EXPECT_EQ(host->maps.Map[x][y][1], 1);
+          }
+          givens += player[x][y] != 0;
+        }
+      int engine_givens = 0;
+      for (int x = 0; x < 9; ++x)
+        for (int y = 0; y < 9; ++y) engine_givens += sudoku.FCells[x][y] != 0;
+      EXPECT_EQ(givens, engine_givens + setup.setup_hints + setup.unique_givens);
+      total_added += setup.unique_givens;
+    }
+  }
+  EXPECT_GT(total_added, 0) << "some generated puzzles have several solutions";
+}
+
+TEST_F(PuzzleSetupTest, LevelCodeGivesTheSameBoardEveryTime) {
+  host = MakeHost(1000);
+  int seed = 1;
+  while (CreatePuzzle(7, seed).status != GenerationStatus::kAccepted) ++seed;
+  const Board first = Layer(host->maps.Map, 0);
+  host = MakeHost(999999);
+  SeedRnd(4242);
+  ASSERT_EQ(CreatePuzzle(7, seed).status, GenerationStatus::kAccepted);
+  EXPECT_EQ(Layer(host->maps.Map, 0), first);
+}
+
+TEST_F(PuzzleSetupTest, FailedGenerationLeavesTheMapsAlone) {
+  host->maps.Map[4][4][0] = 7;
+  int seed = 1;
+  while (CreatePuzzle(1, seed).status != GenerationStatus::kImpossible) ++seed;
+  EXPECT_EQ(host->maps.Map[4][4][0], 7);
+  EXPECT_FALSE(host->quit_requested);
+}
+
+TEST_F(PuzzleSetupTest, AddedGivenIsTheFirstDifferingCellInEngineOrder) {
+  // A solved grid with one unavoidable rectangle emptied (two rows of one
+  // band, two columns of different stacks, the digits crossed) has exactly
+  // two solutions; the rectangle's first cell in engine order becomes given.
+  ASSERT_EQ(Game().RunGeneration(9, 0).status, GenerationStatus::kAccepted);
+  const Board grid = Game().Cells;
+  int c1 = -1, c2 = -1, r1 = -1, r2 = -1;
+  for (int a = 0; a < 9 && c1 < 0; ++a)
+    for (int b = a + 1; b < 9 && c1 < 0; ++b)
+      for (int p = 0; p < 9 && c1 < 0; ++p)
+        for (int q = p + 1; q < 9; ++q)
+          if (a / 3 != b / 3 && p / 3 == q / 3 && grid[a][p] == grid[b][q] && grid[b][p] == grid[a][q]) {
+            c1 = a, c2 = b, r1 = p, r2 = q;
+            break;
+          }
+  if (c1 < 0) GTEST_SKIP() << "this grid has no such rectangle";
+  TPlayMaps maps;
+  for (int x = 0; x < 9; ++x)
+    for (int y = 0; y < 9; ++y) {
+      maps.Map[x][y][0] = maps.SolutionMap[x][y][0] = grid[x][y];
+      maps.Map[x][y][1] = maps.SolutionMap[x][y][1] = 1;
+    }
+  for (int c : {c1, c2})
+    for (int r : {r1, r2}) maps.Map[c][r][0] = maps.Map[c][r][1] = 0;
+  EXPECT_EQ(AddGivensUntilUnique(maps), 1);
+  EXPECT_EQ(maps.Map[c1][r1][0], grid[c1][r1]);
+  EXPECT_EQ(maps.Map[c1][r1][1], 1);
+  EXPECT_EQ(maps.Map[c2][r2][0], 0);
+  EXPECT_EQ(AddGivensUntilUnique(maps), 0);
+}
+
+}  // namespace
