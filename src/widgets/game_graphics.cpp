@@ -20,5 +20,16 @@ void TGameGraphics::Set(int width, int height, int offsetX, int offsetY) {
   scaleX = scaleY = scale > 0 ? 1.0 / scale : 1.0;
 }
 
+void TGameGraphics::FillResolutionList() {
+  if (!Resolutions) Resolutions = std::make_shared<TGraphicsResolutions>();
+  const int count = drawing::CountGraphicsModes();
+  for (int i = 0; i < count; ++i) {
+    int width = 0, height = 0, depth = 0, hertz = 0;
+    if (!drawing::GetGraphicsMode(i, width, height, depth, hertz)) continue;
+    const float ratio = height != 0 ? float(width) / float(height) : 0.0f;
+    TGraphicsResolutions::Create(width, height, depth, hertz, ratio);
+  }
+}
+
 int TGameGraphics::MouseX() const { return ToInt(drawing::CurrentFit().ToGameX(drawing::MouseX())); }
 int TGameGraphics::MouseY() const { return ToInt(drawing::CurrentFit().ToGameY(drawing::MouseY())); }

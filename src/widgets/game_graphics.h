@@ -1,9 +1,17 @@
-// The mapping between game coordinates and the window, and the pointer in
-// game coordinates.
+// The mapping between game coordinates and the window, the pointer in game
+// coordinates, and the list of display modes.
 #pragma once
+
+#include "widgets/graphics_resolutions.h"
 
 class TGameGraphics {
  public:
+  TGraphicsResolutionsPtr CurrentResolution;  // the entry in use
+  TGraphicsResolutionsPtr Resolutions;        // reaches the mode list's operations
+
+  // Merges every display mode of the driver into the mode list, in the
+  // driver's order (a second call adds nothing new).
+  void FillResolutionList();
   // Fits the width x height game area into the open graphics, scaled
   // uniformly and centred. The offsets are accepted for compatibility with
   // callers that shift the area; the fit centres it by itself.
