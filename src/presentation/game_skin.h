@@ -16,6 +16,7 @@
 #include "presentation/sprites_pack.h"
 #include "presentation/stone_skin.h"
 
+class xmlDocument;
 class xmlNode;
 class TPX_SpritePack;
 
@@ -65,8 +66,12 @@ class TGameSkin {
   void SetActiveStoneSkin(int n);
   std::string ReplaceVariables(const std::string& text) const;
 
-  // Throws ThemeError for a missing root, "info" or "settings" and for a font that does not load.
+  // Reads skinpath + "/config.xml". Throws ThemeError for a missing root,
+  // "info" or "settings" and for a font that does not load, xmlError for a
+  // file that cannot be read.
   void LoadConfig(int infoOnly);
+  // The same for a document already read.
+  void LoadConfigDocument(const xmlDocument& document, int infoOnly);
 
   TSpritesPtr XML_LoadSprite(const std::shared_ptr<xmlNode>& node, const std::string& name,
                              const std::string& defaultFile, int defaultFrames, int defaultFrameW, int defaultFrameH,
