@@ -27,6 +27,13 @@ class TBaseGame {
   static void ResetLoopTiming();
   // The game's own pointer at the current position.
   static void DrawCursor();
+
+  // Settings (shell/settings.h). LoadConfig raises the XML error or
+  // SettingsError("root not found"); SetConfig raises SettingsError when not
+  // even an 800 x 600 window opens. All return 0.
+  int LoadConfig(const std::string& path = "settings.xml");
+  int SetConfig();
+  int SaveConfig(const std::string& path);
 };
 
 // "screenshots/screen" + n (at least three digits) + ".png".

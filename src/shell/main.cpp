@@ -5,6 +5,7 @@
 
 #include "drawing/headless.h"
 #include "shell/entry.h"
+#include "shell/fatal_error.h"
 
 namespace {
 
@@ -45,5 +46,5 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "gridlet: unknown argument \"%s\" (see gridlet --help)\n", argv[1]);
     return 1;
   }
-  return RunGame();
+  return RunReportingFatalErrors(RunGame);
 }

@@ -1,0 +1,103 @@
+// Reading, applying and writing "settings.xml" (TBaseGame's settings part).
+#include "shell/settings.h"
+
+#include "drawing/files.h"
+#include "drawing/graphics.h"
+#include "drawing/messages.h"
+#include "presentation/game_skin.h"
+#include "presentation/number_text.h"
+#include "shell/base_game.h"
+#include "support/localization.h"
+#include "support/xml_document.h"
+#include "support/xml_text_writer.h"
+
+int ScreenWidth = 800;
+int ScreenHeight = 600;
+int Fullscreen = 0;
+int DirectXMode = 0;
+int ColorDepth = 0;
+int GraphicsDepth = 0;
+int RefreshRate = 60;
+std::string PlayerName;
+std::string Language = "german";
+std::string SkinPath = "themes/base";
+
+namespace {
+
+const char kGraphicsError[] =
+    "Graphics initiation error! The game will try to open in DirectX 7 with userdefined resolution mode.";
+
+// The element's value anywhere below `settings`, or the fallback.
+std::string TextOf(const xmlNode& settings, const std::string& name, const std::string& fallback) {
+  const xmlNodePtr element = settings.FindChild(name, true, true);
+  return element ? element->Value : fallback;
+}
+
+int NumberOf(const xmlNode& settings, const std::string& name, int fallback) {
+  const xmlNodePtr element = settings.FindChild(name, true, true);
+  return element ? ParseWholeNumber(element->Value) : fallback;
+}
+
+std::string Line(const std::string& name, const std::string& value) {
+  return "  <" + name + ">" + value + "</" + name + ">\r\n";
+}
+
+}  // namespace
+
+int TBaseGame::LoadConfig(const std::string& path) {
+  const xmlDocumentPtr document = xmlDocument::Create(path, 0);
+  if (document) drawing::Print("loaded settings.xml for checking wether to use fullscreen or not");
+  const xmlNodePtr settings = document->Root()->FindChild("settings", true, true);
+  if (!settings) throw SettingsError("root not found");
+
+  ScreenWidth = NumberOf(*settings, "screenwidth", 800);
+  ScreenHeight = NumberOf(*settings, "screenheight", 600);
+  Fullscreen = NumberOf(*settings, "fullscreen", 0);
+  DirectXMode = NumberOf(*settings, "directx", 0);
+  ColorDepth = NumberOf(*settings, "colordepth", 0);
+  PlayerName = TextOf(*settings, "username", "Name");
+  RefreshRate = NumberOf(*settings, "refreshrate", 60);
+  Language = TextOf(*settings, "language", "german");
+  SkinPath = TextOf(*settings, "skin", "themes/base");
+
+  if (ColorDepth != 16 && ColorDepth != 32) ColorDepth = 0;
+  if (ColorDepth == 0) Fullscreen = 0;
+  GraphicsDepth = ColorDepth;
+  return 0;
+}
+
+int TBaseGame::SetConfig() {
+  switch (DirectXMode) {
+    case 1: drawing::SetGraphicsDriver(drawing::DRIVER_DIRECTX7, 2); break;
+    case 2: drawing::SetGraphicsDriver(drawing::DRIVER_DIRECTX9, 2); break;
+    case 3: drawing::SetGraphicsDriver(drawing::DRIVER_OPENGL, 2); break;
+    default: break;  // the renderer in force stays
+  }
+  if (drawing::Graphics(ScreenWidth, ScreenHeight, GraphicsDepth, RefreshRate, 0)) return 0;
+  if (drawing::Graphics(800, 600, 0, 60, 0)) return 0;
+  throw SettingsError(kGraphicsError);
+}
+
+std::string SettingsFileText() {
+  const std::string skin = CurrentSkin ? CurrentSkin->skinpath : SkinPath;
+  std::string text = "<?xml version = \"1.0\"?>\r\n<game>\r\n <settings>\r\n";
+  text += Line("screenwidth", std::to_string(ScreenWidth));
+  text += Line("screenheight", std::to_string(ScreenHeight));
+  text += Line("fullscreen", std::to_string(Fullscreen));
+  text += Line("directx", std::to_string(DirectXMode));
+  text += Line("colordepth", std::to_string(GraphicsDepth));
+  text += Line("refreshrate", std::to_string(RefreshRate));
+  text += Line("language", EscapeXmlText(Localization::Language()));
+  text += Line("username", EscapeXmlText(PlayerName));
+  text += Line("skin", EscapeXmlText(skin));
+  text += " </settings>\r\n</game>\r\n";
+  return text;
+}
+
+int TBaseGame::SaveConfig(const std::string& path) {
+  // Written beside the old file and renamed over it: a crash or a full disk
+  // leaves the previous settings, never half a file.
+  if (!drawing::WriteFileAtomically(path, SettingsFileText())) drawing::Print("could not write " + path);
+  drawing::Print("");
+  return 0;
+}

@@ -1,0 +1,28 @@
+// The settings kept in "settings.xml": display mode, renderer, language,
+// player name and theme. The values here are the ones before loading.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+extern int ScreenWidth;    // 800
+extern int ScreenHeight;   // 600
+extern int Fullscreen;     // 0 or 1
+extern int DirectXMode;    // renderer: 1 DirectX 7, 2 DirectX 9, 3 OpenGL, else the one in force
+extern int ColorDepth;     // 0, 16 or 32 as read
+extern int GraphicsDepth;  // depth the graphics are opened with: 0 window, 16 or 32 full screen
+extern int RefreshRate;    // 60
+extern std::string PlayerName;  // ""
+extern std::string Language;    // "german"
+extern std::string SkinPath;    // "themes/base"
+
+// Raised for a settings file without a settings element and for graphics
+// that cannot be opened at all; nothing catches it but the program entry.
+class SettingsError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The fourteen lines SaveConfig writes for the current settings, with the
+// text values escaped so that any name reads back unchanged.
+std::string SettingsFileText();
