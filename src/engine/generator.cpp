@@ -107,7 +107,8 @@ GenerationResult TSudoku::RunGeneration(int level, int fixed_seed) {
   MersenneTwister& twister = PuzzleTwister();
   // Fresh seeds count up by one per attempt, so their seeding is computed
   // eight at a time.
-  auto seeding = std::make_unique<TwisterSeedingBatch>();
+  std::unique_ptr<TwisterSeedingBatch> seeding;
+  if (fixed_seed == 0) seeding = std::make_unique_for_overwrite<TwisterSeedingBatch>();
   int accept_level = level;
   bool accepted = false;
   bool impossible = false;

@@ -55,7 +55,7 @@ class MersenneTwister {
     return end < kWords - kShift ? (end > 0 ? end : 0) : kWords - kShift;
   }
 
-  uint32_t NextSlow() {
+  [[gnu::noinline]] uint32_t NextSlow() {
     if (lazy_) {
       if (next_ < kWords) {
         int needed = next_ + kShift + 1;
@@ -139,7 +139,7 @@ class TwisterSeedingBatch {
     }
   }
 
-  uint32_t words_[kLanes][kWordsKept];
+  uint32_t words_[kLanes][kWordsKept];  // filled by Compute before use
   uint32_t first_ = 0;
   bool valid_ = false;
 };

@@ -77,8 +77,8 @@ class Generator : public EngineTest {
   // A fixed seed whose board has one solution but is accepted only after
   // falling back from `level`.
   int SeedAcceptedAfterFallBack(int level, int falls) {
+    host = MakeHost(0);
     for (int seed = 1;; ++seed) {
-      host = MakeHost(0);
       if (Game().RunGeneration(level, seed).status == GenerationStatus::kAccepted &&
           Game().tries == 65000 * falls)
         return seed;

@@ -1,6 +1,8 @@
 // Setting up a game: every puzzle handed to the player has one solution.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 #include "engine/puzzle_setup.h"
@@ -19,13 +21,16 @@ Board Layer(const int (&map)[9][9][2], int layer) {
 class PuzzleSetupTest : public EngineTest {};
 
 TEST_F(PuzzleSetupTest, EveryPuzzleHasExactlyOneSolutionAtEveryLevel) {
+  // GRIDLET_SETUP_PUZZLES asks for more puzzles per level in a long run.
+  const char* wanted_text = std::getenv("GRIDLET_SETUP_PUZZLES");
+  const int wanted = wanted_text ? std::max(1, std::atoi(wanted_text)) : 40;
   int total_added = 0;
   for (int level = 1; level <= 9; ++level) {
     int accepted = 0;
-    // Most random boards are refused at once; keep the first 100 that a
-    // level code would give a puzzle for.
-    for (int seed = 1000 * level; accepted < 100; ++seed) {
-      host = MakeHost(1000);
+    // Most random boards are refused at once; keep the first ones that a
+    // level code would give a puzzle for (a few thousand seeds tried).
+    host = MakeHost(1000);
+    for (int seed = 1000 * level; accepted < wanted; ++seed) {
       const PuzzleSetup setup = CreatePuzzle(level, seed);
       if (setup.status != GenerationStatus::kAccepted) {
         ASSERT_EQ(setup.status, GenerationStatus::kImpossible);
