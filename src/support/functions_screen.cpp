@@ -18,6 +18,23 @@ float AlignedX(float x, int width, int text_width, int align) {
 
 bool Fits(std::string_view text, int width) { return drawing::TextWidth(std::string(text)) < width; }
 
+// The length of the longest start of `text`, at most `limit` characters,
+// that is narrower than `width`. Widths only grow as characters are added,
+// so a binary search finds it.
+size_t LongestFit(std::string_view text, size_t limit, int width) {
+  size_t low = 0, high = limit;  // Fits(low) is assumed; the answer lies in [low, high]
+  if (!Fits(text.substr(0, 0), width)) return 0;
+  while (low < high) {
+    size_t mid = low + (high - low + 1) / 2;
+    if (Fits(text.substr(0, mid), width)) {
+      low = mid;
+    } else {
+      high = mid - 1;
+    }
+  }
+  return low;
+}
+
 struct LineBreak {
   size_t length;    // characters drawn on this line
   size_t consumed;  // characters used up, a skipped blank or CR included
@@ -28,29 +45,24 @@ struct LineBreak {
 // a word that is wider than the box on its own is cut at its last character
 // that fits. Every line uses up at least one character.
 LineBreak NextLine(std::string_view rest, int width) {
-  size_t limit = rest.find('\r');
-  if (limit == std::string_view::npos) {
-    if (Fits(rest, width)) return {rest.size(), rest.size()};
-    limit = rest.size();
-  } else if (Fits(rest.substr(0, limit), width)) {
-    return {limit, limit + 1};
+  const size_t cr = rest.find('\r');
+  const size_t limit = cr == std::string_view::npos ? rest.size() : cr;
+  const size_t fit = LongestFit(rest, limit, width);
+  if (fit == limit) return {limit, cr == std::string_view::npos ? limit : limit + 1};
+  for (size_t i = fit + 1; i-- > 0;) {
+    if (rest[i] == ' ' && i > 0) return {i, i + 1};
+    if (rest[i] == '-' && i < fit) return {i + 1, i + 1};  // the hyphen stays
   }
-  for (size_t i = limit; i-- > 0;) {
-    if (rest[i] == ' ' && i > 0 && Fits(rest.substr(0, i), width)) return {i, i + 1};
-    if (rest[i] == '-' && Fits(rest.substr(0, i + 1), width)) return {i + 1, i + 1};  // the hyphen stays
-  }
-  size_t n = 1;
-  while (n < limit && Fits(rest.substr(0, n + 1), width)) ++n;
-  return {n, n};
+  const size_t cut = std::max<size_t>(fit, 1);
+  return {cut, cut};
 }
 
 void DrawSingleLine(const std::string& text, float x, float y, int width, int align) {
-  if (drawing::TextWidth(text) < width) {
+  if (Fits(text, width)) {
     drawing::DrawText(text, AlignedX(x, width, drawing::TextWidth(text), align), y);
     return;
   }
-  std::string rest = text;
-  while (!rest.empty() && drawing::TextWidth(rest) >= width) rest.pop_back();
+  const std::string rest = text.substr(0, LongestFit(text, text.size(), width));
   const float at = AlignedX(x, width, drawing::TextWidth(rest), align);
   drawing::DrawText(rest.substr(0, rest.size() - std::min<size_t>(2, rest.size())) + "..", at, y);
 }

@@ -92,9 +92,7 @@ std::vector<std::string> Localization::GetResourceFiles(const std::string& patte
 }
 
 std::string Localization::GetString(const std::string& key, const std::string& group) {
-  // A copy: a resource may close itself while it answers.
-  const std::list<LocalizationResourcePtr> resources = state().resources;
-  for (const auto& resource : resources) {
+  for (const auto& resource : state().resources) {
     if (resource->language != state().current) continue;
     std::string answer = resource->GetString(key, group);
     if (!answer.empty()) return answer;
