@@ -29,32 +29,51 @@ float SineOfDegrees(int degrees) {
   return float(std::sin(double(degrees) * std::numbers::pi / 180.0));
 }
 
+void TParticle::SetUp(float at_x, float at_y, float move_x, float move_y, float spin, int life, float startSize,
+                      float sizeIncrease, int r, int g, int b, float startAlpha, float alphaDecrease) {
+  x = at_x;
+  y = at_y;
+  dx = move_x;
+  dy = move_y;
+  rotation = spin;
+  lifetime = life;
+  StartSize = startSize;
+  CurrentSize = startSize;
+  SizeIncrease = sizeIncrease;
+  colR = r;
+  colG = g;
+  colB = b;
+  alpha = startAlpha;
+  AlphaDecrease = alphaDecrease;
+}
+
 TParticlePtr TParticle::Create(const TSpritesPtr& image, float x, float y, float dx, float dy, float rotation,
                                int lifetime, float startSize, float sizeIncrease, int colR, int colG, int colB,
                                float alpha, float alphaDecrease, int movetype) {
   SineTable();  // filled before the first particle moves
   auto particle = std::make_shared<TParticle>();
+  particle->SetUp(x, y, dx, dy, rotation, lifetime, startSize, sizeIncrease, colR, colG, colB, alpha, alphaDecrease);
   particle->Image = image;
-  particle->x = x;
-  particle->y = y;
-  particle->dx = dx;
-  particle->dy = dy;
-  particle->rotation = rotation;
-  particle->lifetime = lifetime;
-  particle->StartSize = startSize;
-  particle->CurrentSize = startSize;
-  particle->SizeIncrease = sizeIncrease;
-  particle->colR = colR;
-  particle->colG = colG;
-  particle->colB = colB;
-  particle->alpha = alpha;
-  particle->AlphaDecrease = alphaDecrease;
   particle->movetype = movetype;
   if (image) {
     particle->HandleX = float(image->frameW / 2);
     particle->HandleY = float(image->frameH / 2);
   }
   return particle;
+}
+
+void TParticle::StepRest() {
+  y += dy;
+  if (lifetime > std::numeric_limits<int>::min()) lifetime -= 1;
+  CurrentSize *= SizeIncrease;
+  CurrentRotation += rotation;
+  alpha *= AlphaDecrease;
+}
+
+void TParticle::ApplyLook() const {
+  drawing::SetAlpha(alpha);
+  drawing::SetColor(colR, colG, colB);
+  drawing::SetScale(CurrentSize, CurrentSize);
 }
 
 int TParticle::Update() {
@@ -65,26 +84,14 @@ int TParticle::Update() {
   } else if (movetype == MOVE_STRAIGHT) {
     x += dx;
   }
-  y += dy;
-  if (lifetime > std::numeric_limits<int>::min()) lifetime -= 1;
-  CurrentSize *= SizeIncrease;
-  CurrentRotation += rotation;
-  alpha *= AlphaDecrease;
+  StepRest();
   const bool left_screen = (x < 0 && dx <= 0) || (x > 800 && dx >= 0);
   return (left_screen || alpha <= 0 || lifetime <= 0) ? 0 : 1;
 }
 
 void TParticle::Draw() const {
-  drawing::SetAlpha(alpha);
-  drawing::SetColor(colR, colG, colB);
-  drawing::SetScale(CurrentSize, CurrentSize);
+  ApplyLook();
   if (!Image) return;
   if (Image->image.plain) drawing::SetImageHandle(Image->image.plain, HandleX, HandleY);
-  if (CurrentRotation != 0) {
-    drawing::SetRotation(CurrentRotation);
-    Image->Draw(TruncToInt(x), TruncToInt(y), -1);
-    drawing::SetRotation(0);
-  } else {
-    Image->Draw(TruncToInt(x), TruncToInt(y), -1);
-  }
+  DrawRotated([this] { Image->Draw(TruncToInt(x), TruncToInt(y), -1); });
 }

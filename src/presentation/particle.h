@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "drawing/graphics.h"
 #include "presentation/sprites.h"
 
 class TParticle {
@@ -34,7 +35,30 @@ class TParticle {
   int Update();
   // Leaves colour, alpha and scale as it set them.
   void Draw() const;
+
+ protected:
+  // The settings a particle and a floating text share.
+  void SetUp(float x, float y, float dx, float dy, float rotation, int lifetime, float startSize, float sizeIncrease,
+             int colR, int colG, int colB, float alpha, float alphaDecrease);
+  // Everything of one step but the horizontal movement.
+  void StepRest();
+  // Alpha, colour and scale of the drawing state for this particle.
+  void ApplyLook() const;
+  // Calls draw with the particle's rotation set, if it has one.
+  template <class DrawCall>
+  void DrawRotated(DrawCall&& draw) const;
 };
+
+template <class DrawCall>
+void TParticle::DrawRotated(DrawCall&& draw) const {
+  if (CurrentRotation != 0) {
+    drawing::SetRotation(CurrentRotation);
+    draw();
+    drawing::SetRotation(0);
+  } else {
+    draw();
+  }
+}
 using TParticlePtr = std::shared_ptr<TParticle>;
 
 // Sine of a whole number of degrees, from a table of 0 to 99 degrees.

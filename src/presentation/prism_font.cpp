@@ -62,6 +62,20 @@ void VisibleColumns(const drawing::Pixmap& cell, int& left, int& right) {
   if (left < 0) left = 0;
 }
 
+// Reads and parses a data file, then gives the font the line height and the
+// space its header names.
+template <class Data>
+std::optional<Data> ReadDataFile(TPrismFont& font, const std::string& path,
+                                 std::optional<Data> (*parse)(std::string_view)) {
+  const std::optional<std::string> bytes = ReadFontDataFile(path);
+  if (!bytes) return std::nullopt;
+  std::optional<Data> data = parse(*bytes);
+  if (!data) return std::nullopt;
+  font.FontHeight = data->font_height;
+  TPrismFont::CreateSpace(font, data->space_width);
+  return data;
+}
+
 }  // namespace
 
 void TPrismFontGlyph::GetRect(int& x, int& y, int& w, int& h) {
@@ -124,12 +138,8 @@ TPrismFontPtr TPrismFont::Load(const std::string& url, int size, int cellHeight,
 
 TPrismFontPtr TPrismFont::VantoFontLoader(const TPrismFontPtr& font, const std::string& url,
                                           const std::string& dataFile, int charSpacing) {
-  const std::optional<std::string> bytes = ReadFontDataFile(dataFile);
-  if (!bytes) return nullptr;
-  const std::optional<VantoData> data = ParseVantoData(*bytes);
+  const std::optional<VantoData> data = ReadDataFile<VantoData>(*font, dataFile, ParseVantoData);
   if (!data) return nullptr;
-  font->FontHeight = data->font_height;
-  CreateSpace(*font, data->space_width);
 
   const drawing::PixmapPtr picture = LoadPictureChecked(url);
   if (!picture) return nullptr;
@@ -156,12 +166,8 @@ TPrismFontPtr TPrismFont::VantoFontLoader(const TPrismFontPtr& font, const std::
 
 TPrismFontPtr TPrismFont::FontCandyLoader(const TPrismFontPtr& font, const std::string& url,
                                           const std::string& dataFile, int charSpacing) {
-  const std::optional<std::string> bytes = ReadFontDataFile(dataFile);
-  if (!bytes) return nullptr;
-  const std::optional<FontCandyData> data = ParseFontCandyData(*bytes);
+  const std::optional<FontCandyData> data = ReadDataFile<FontCandyData>(*font, dataFile, ParseFontCandyData);
   if (!data) return nullptr;
-  font->FontHeight = data->font_height;
-  CreateSpace(*font, data->space_width);
 
   drawing::PixmapPtr picture = LoadPictureChecked(url);
   if (!picture) return nullptr;

@@ -1,7 +1,5 @@
 #include "presentation/text_effect.h"
 
-#include <limits>
-
 #include "drawing/graphics.h"
 
 WalkSafeList<TTextEffect>& TTextEffect::All() {
@@ -16,31 +14,14 @@ TTextEffectPtr TTextEffect::CreateText(const std::string& text, const drawing::I
   auto effect = std::make_shared<TTextEffect>();
   effect->textvalue = text;
   effect->font = font;
-  effect->x = x;
-  effect->y = y;
-  effect->dx = dx;
-  effect->dy = dy;
-  effect->rotation = rotation;
-  effect->lifetime = lifetime;
-  effect->StartSize = startSize;
-  effect->CurrentSize = startSize;
-  effect->SizeIncrease = sizeIncrease;
-  effect->colR = colR;
-  effect->colG = colG;
-  effect->colB = colB;
-  effect->alpha = alpha;
-  effect->AlphaDecrease = alphaDecrease;
+  effect->SetUp(x, y, dx, dy, rotation, lifetime, startSize, sizeIncrease, colR, colG, colB, alpha, alphaDecrease);
   All().Append(effect);
   return effect;
 }
 
 int TTextEffect::Update() {
   x += dx;
-  y += dy;
-  if (lifetime > std::numeric_limits<int>::min()) lifetime -= 1;
-  CurrentSize *= SizeIncrease;
-  CurrentRotation += rotation;
-  alpha *= AlphaDecrease;
+  StepRest();
   if (lifetime <= 0) {
     All().Remove(this);
     return 0;
@@ -49,17 +30,9 @@ int TTextEffect::Update() {
 }
 
 void TTextEffect::Draw() const {
-  drawing::SetAlpha(alpha);
-  drawing::SetColor(colR, colG, colB);
-  drawing::SetScale(CurrentSize, CurrentSize);
+  ApplyLook();
   drawing::SetImageFont(font);
-  if (CurrentRotation != 0) {
-    drawing::SetRotation(CurrentRotation);
-    drawing::DrawText(textvalue, x, y);
-    drawing::SetRotation(0);
-  } else {
-    drawing::DrawText(textvalue, x, y);
-  }
+  DrawRotated([this] { drawing::DrawText(textvalue, x, y); });
   drawing::SetScale(1, 1);
 }
 
