@@ -5,6 +5,7 @@
 
 #include "drawing/headless.h"
 #include "shell/entry.h"
+#include "shell/puzzle_command.h"
 #include "shell/fatal_error.h"
 
 namespace {
@@ -30,8 +31,12 @@ const char kUsage[] =
 int main(int argc, char** argv) {
   if (argc > 1 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
     std::fputs(kUsage, stdout);
+    std::fputs("\n", stdout);
+    std::fputs(PuzzleCommandHelp().c_str(), stdout);
     return 0;
   }
+  int puzzle_result = RunPuzzleCommand(argc, argv);
+  if (puzzle_result >= 0) return puzzle_result;
   if (argc > 1 && std::strcmp(argv[1], "--headless") == 0) {
     if (argc != 3) {
       std::fprintf(stderr, "gridlet: --headless needs exactly one script\n");
