@@ -39,7 +39,7 @@ drawing::ImagePtr LoadImageChecked(const std::string& path, int flags) {
 
 drawing::ImagePtr LoadAnimImageChecked(const std::string& path, int cellWidth, int cellHeight, int firstCell,
                                        int cellCount, int flags) {
-  if (!PictureWithinLimits(path)) return nullptr;
+  if (cellCount > kMaxAnimFrames || !PictureWithinLimits(path)) return nullptr;
   return drawing::LoadAnimImage(path, cellWidth, cellHeight, firstCell, cellCount, flags);
 }
 

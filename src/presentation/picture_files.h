@@ -13,12 +13,16 @@
 // cannot make the loaders allocate gigabytes.
 constexpr int kMaxPictureSide = 8192;
 constexpr int64_t kMaxPicturePixels = int64_t(4096) * 4096;
+// Each frame costs a pixmap and a texture of its own: tiny cells of a large
+// picture must not turn into millions of them.
+constexpr int kMaxAnimFrames = 4096;
 
 // True for a PNG whose header gives a size within the limits above.
 bool PictureWithinLimits(const std::string& path);
 
 drawing::PixmapPtr LoadPictureChecked(const std::string& path);
 drawing::ImagePtr LoadImageChecked(const std::string& path, int flags);
+// No image for more than kMaxAnimFrames frames.
 drawing::ImagePtr LoadAnimImageChecked(const std::string& path, int cellWidth, int cellHeight, int firstCell,
                                        int cellCount, int flags);
 

@@ -143,8 +143,11 @@ TPrismFontPtr TPrismFont::VantoFontLoader(const TPrismFontPtr& font, const std::
 
   const drawing::PixmapPtr picture = LoadPictureChecked(url);
   if (!picture) return nullptr;
-  const std::vector<drawing::PixmapPtr> cells =
-      CutCells(*picture, data->cell_size, data->cell_size, data->frame_count);
+  // Only as many cells as glyphs will use: a header may claim millions.
+  const int64_t used = std::count_if(data->records.begin(), data->records.end(),
+                                     [](const VantoRecord& record) { return SlotOf(record.code) >= 0; });
+  const int64_t wanted = data->frame_count <= 0 ? 0 : std::clamp<int64_t>(used, 1, data->frame_count);
+  const std::vector<drawing::PixmapPtr> cells = CutCells(*picture, data->cell_size, data->cell_size, wanted);
   if (cells.empty()) return nullptr;
 
   size_t frame = 0;

@@ -108,6 +108,7 @@ class ThemeTest : public SoftwareGraphicsTest {
 
 TEST_F(ThemeTest, MissingAndUnusablePicturesFallBackToTheBaseTheme) {
   WritePng(*SolidPixmap(12, 10, kThemeColour), "themes/winter/time.png");
+  WritePng(*SolidPixmap(400, 400, kThemeColour), "themes/winter/cells.png");
   WriteBytes("themes/winter/text.png", "this is not a picture");
   // A PNG header announcing 100000 x 100000 pixels, and nothing after it.
   WriteBytes("themes/winter/huge.png", std::string("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\x01\x86\xa0\0\x01\x86\xa0", 24));
@@ -117,12 +118,13 @@ TEST_F(ThemeTest, MissingAndUnusablePicturesFallBackToTheBaseTheme) {
               "<mixit_bg image=\"%THEMEDIR%/huge.png\"/>"
               "<Field image=\"%THEMEDIR%/missing.png\"/>"
               "<GUI_BUTTON image=\"%THEMEDIR%/missing.png\" frames=\"18\" frame_w=\"22\" frame_h=\"18\"/>"
+              "<MIXIT_MARK image=\"%THEMEDIR%/cells.png\" frames=\"100000\" frame_w=\"1\" frame_h=\"1\"/>"
               "<unknown image=\"x.png\"/>");
   auto skin = TGameSkin::Create("themes/winter");
   MessageCapture messages;
   skin->LoadConfig(0);
   TSpritesPack& pack = *skin->SpritesPack;
-  ASSERT_EQ(pack.List.size(), 5u);
+  ASSERT_EQ(pack.List.size(), 6u);
 
   auto time = pack.GetSprite("time");
   EXPECT_EQ(FirstPixel(time->image.plain), kThemeColour);
@@ -142,6 +144,7 @@ TEST_F(ThemeTest, MissingAndUnusablePicturesFallBackToTheBaseTheme) {
   auto button = pack.GetSprite("GUI_BUTTON");
   EXPECT_TRUE(button->image.empty()) << "animated fallbacks have no frame size in this game";
   EXPECT_EQ(messages.Count("Error: AddAnimSprite: GUI_BUTTON path:themes/winter/missing.png"), 1);
+  EXPECT_TRUE(pack.GetSprite("MIXIT_MARK")->image.empty()) << "100000 one-pixel frames are refused";
 }
 
 TEST_F(ThemeTest, SamePicturesAreLoadedOnceExceptForLargeImages) {
