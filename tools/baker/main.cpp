@@ -1,0 +1,41 @@
+// Bakes the game's pictures and bitmap fonts.
+//   baker --out GAMEDIR                              writes every picture and font
+//   baker --contact-sheet FILE.png --data DATADIR    one page with all the art
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "bake.h"
+#include "preview.h"
+
+namespace {
+
+int Usage() {
+  std::fprintf(stderr, "usage: baker --out GAMEDIR | baker --contact-sheet FILE.png --data DATADIR\n");
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string out, sheet, data;
+  for (int i = 1; i + 1 < argc; i += 2) {
+    if (!std::strcmp(argv[i], "--out")) out = argv[i + 1];
+    else if (!std::strcmp(argv[i], "--contact-sheet")) sheet = argv[i + 1];
+    else if (!std::strcmp(argv[i], "--data")) data = argv[i + 1];
+    else return Usage();
+  }
+  if (out.empty() == sheet.empty() || (!sheet.empty() && data.empty())) return Usage();
+  try {
+    baker::Bake bake = baker::BakeEverything();
+    if (!out.empty()) return baker::WriteBake(bake, out) ? 0 : 1;
+    if (!drawing::SavePixmapPNG(*baker::ContactSheet(bake, data).ToPixmap(), sheet, 6)) {
+      std::fprintf(stderr, "baker: cannot write %s\n", sheet.c_str());
+      return 1;
+    }
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "baker: %s\n", e.what());
+    return 1;
+  }
+  return 0;
+}
