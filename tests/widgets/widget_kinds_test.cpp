@@ -1,0 +1,251 @@
+// Button, slider, text input and drop-down behaviour through the registry.
+#include <vector>
+
+#include "widget_fixture.h"
+#include "widgets/gui_button.h"
+#include "widgets/gui_dropdown.h"
+#include "widgets/gui_input.h"
+#include "widgets/gui_slider.h"
+
+using WidgetKinds = WidgetTest;
+
+TEST_F(WidgetKinds, ButtonsFitTheirCaptionAndGrayedOnesNeverClick) {
+  auto fitted = TGUIButton::Create(10, 10, -1, 0, 1, 0, 1, "Start the game", "S", nullptr);
+  EXPECT_EQ(fitted->width, drawing::TextWidth("Start the game") + 8);
+  EXPECT_EQ(fitted->typ, "button");
+
+  auto gray = TGUIButton::Create(100, 100, 120, 0, 1, 1, 1, "Help", "S", nullptr);
+  ClickAt(150, 110, "S");
+  EXPECT_EQ(gray->Clicked, 1) << "the registry completed the click";
+  EXPECT_EQ(gray->GetClicks(), 0);
+  EXPECT_EQ(gray->Clicked, 0);
+  ClickAt(150, 110, "S");
+  TGUIobject::DrawAll("S", 0);
+  EXPECT_EQ(gray->on, 2);
+  EXPECT_EQ(gray->Clicked, 0) << "drawing a grayed-out button clears the click too";
+}
+
+TEST_F(WidgetKinds, SliderMapsThePointerToValues) {
+  auto none = TGUISlider::Create(0, 300, 100, 0, 11, 1, "", 0, "S");
+  EXPECT_EQ(none, nullptr) << "returned only when asked for";
+  auto slider = TGUISlider::Create(100, 100, 100, 0, 11, 1, "Level", 1, "S");
+  EXPECT_EQ(slider->Step(), 10);
+  EXPECT_EQ(slider->height, GUI_SLIDER_CELL_H);
+
+  auto dragTo = [&](int px) {
+    MoveTo(px, 110);
+    Step();
+    TGUIobject::UpdateAll("S", 0);
+    TGUIobject::DrawAll("S", 0);
+    return slider->actvalue;
+  };
+  MoveTo(105, 110);
+  Press();
+  Step();
+  TGUIobject::UpdateAll("S", 0);
+  EXPECT_EQ(dragTo(147), 5);
+  EXPECT_EQ(slider->on, 1);
+  EXPECT_EQ(dragTo(101), 0);
+  EXPECT_EQ(dragTo(199), 10);
+  slider->EnableAddValue(1);
+  EXPECT_EQ(slider->GetValue(), 11);
+  Release();
+  EXPECT_EQ(dragTo(130), 10) << "without the button held the value stays";
+  EXPECT_EQ(slider->on, 0);
+
+  // Values below the range are clamped to its start.
+  auto narrow = TGUISlider::Create(100, 300, 100, 2, 6, 1, "", 1, "T");
+  EXPECT_EQ(narrow->Step(), 33);
+  MoveTo(101, 310);
+  Press();
+  Step();
+  TGUIobject::UpdateAll("T", 0);
+  Step();
+  TGUIobject::UpdateAll("T", 0);
+  TGUIobject::DrawAll("T", 0);
+  EXPECT_EQ(narrow->actvalue, 2);
+}
+
+TEST_F(WidgetKinds, SliderWithoutARangeNeverDividesByZero) {
+  auto flat = TGUISlider::Create(100, 100, 100, 3, 4, 1, "", 1, "S");
+  auto tiny = TGUISlider::Create(100, 200, 5, 0, 11, 1, "", 1, "S");
+  EXPECT_EQ(flat->Step(), 0);
+  EXPECT_EQ(tiny->Step(), 0);
+  for (int y : {110, 210}) {
+    MoveTo(103, y);
+    Press();
+    Step();
+    TGUIobject::UpdateAll("S", 0);
+    Step();
+    TGUIobject::UpdateAll("S", 0);
+    TGUIobject::DrawAll("S", 0);
+    Release();
+    Step();
+  }
+  EXPECT_EQ(flat->actvalue, 3);
+  EXPECT_EQ(tiny->actvalue, 0);
+}
+
+TEST_F(WidgetKinds, InputTypesWhileFocusedUpToItsLimitAndLetsGoOnEnter) {
+  auto narrow = TGUIinput::Create(0, 0, 10, 50, 1, "", 8, 1, "S");
+  EXPECT_EQ(narrow->width, 40);
+  auto input = TGUIinput::Create(100, 100, 200, 50, 1, "ab", 8, 1, "S");
+  auto typeKey = [&](int key) {
+    drawing::Input().PressKey(key);
+    Step();
+    Step();
+    TGUIobject::UpdateAll("S", 0);
+    TGUIobject::DrawAll("S", 0);
+    drawing::Input().ReleaseKey(key);
+    Step();
+    Step();
+  };
+  typeKey('C');
+  EXPECT_EQ(input->value, "ab") << "not focused yet";
+  ClickAt(150, 120, "S");
+  ASSERT_EQ(ActiveUid, input->uid);
+  for (int key = 'C'; key <= 'L'; ++key) typeKey(key);
+  EXPECT_EQ(input->value, "abcdefgh");
+  typeKey(8);
+  EXPECT_EQ(input->value, "abcdefg");
+  typeKey(13);
+  EXPECT_EQ(input->EnterPressed, 1);
+  EXPECT_EQ(ActiveUid, input->uid) << "the focus goes with the next frame";
+  TGUIobject::DrawAll("S", 0);
+  EXPECT_EQ(ActiveUid, 0);
+  EXPECT_EQ(input->EnterPressed, 0);
+  typeKey('Z');
+  EXPECT_EQ(input->value, "abcdefg");
+
+  input->grayedout = 1;
+  ClickAt(150, 120, "S");
+  typeKey('Z');
+  EXPECT_EQ(input->value, "abcdefg") << "a grayed-out input takes no typing";
+}
+
+TEST_F(WidgetKinds, InputTextLongerThanTheLimitIsCut) {
+  auto input = TGUIinput::Create(100, 100, 200, 50, 1, "a very long player name", 8, 1, "S");
+  TGUIobject::DrawAll("S", 0);
+  EXPECT_EQ(input->value, "a very l");
+}
+
+TEST_F(WidgetKinds, DropDownEntriesAndSelection) {
+  auto empty = TGUIDropDown::Create(0, 0, 160, 0, 1, 0, "", 1, "S");
+  EXPECT_EQ(empty->ListPosEntryID, -1);
+  EXPECT_EQ(empty->ListPosClicked, -1);
+  empty->AddEntry("800x600", 3);
+  empty->AddEntry("1024x768", 5);
+  EXPECT_EQ(empty->value, "800x600");
+  EXPECT_EQ(empty->ListPosEntryID, 3);
+  empty->SetActiveEntry(1);
+  EXPECT_EQ(empty->value, "1024x768");
+  EXPECT_EQ(empty->ListPosClicked, 1);
+  EXPECT_EQ(empty->ListPosEntryID, 3) << "selecting by position keeps the entry id";
+
+  auto captioned = TGUIDropDown::Create(0, 100, 160, 0, 1, 0, "_MODE", 0, "S");
+  EXPECT_EQ(captioned, nullptr);
+  auto& list = static_cast<TGUIDropDown&>(*GUIObjectList.back());
+  list.AddEntry("OpenGL", 0);
+  EXPECT_EQ(list.value, "_MODE");
+  EXPECT_EQ(list.height, 2 * GUI_DROPDOWN_CELL_H);
+  EXPECT_EQ(list.buttonheight, list.height);
+}
+
+namespace {
+
+class OpenList : public WidgetTest {
+ protected:
+  void SetUp() override {
+    WidgetTest::SetUp();
+    list_ = TGUIDropDown::Create(200, 100, 160, 0, 1, 0, "Pick", 1, "S");
+    for (auto [text, id] : {std::pair{"Alpha", 10}, {"Beta", 20}, {"Gamma", 30}}) list_->AddEntry(text, id);
+    list_->OnChange_ = [this](int id) {
+      changes_.push_back(id);
+      return 0;
+    };
+    // A button lying under the second entry of the open list.
+    beneath_ = TGUIButton::Create(200, 140, 160, 0, 1, 0, 1, "Beneath", "S", nullptr);
+    rowH_ = drawing::TextHeight("Beta");
+  }
+  void Open() {
+    ClickAt(280, 110, "S");
+    ASSERT_EQ(ActiveUid, list_->uid);
+    ASSERT_EQ(list_->on, 1);
+  }
+  // Pressed and held at the point for three updates, then released.
+  void PressAndRelease(int x, int y) {
+    MoveTo(x, y);
+    Press();
+    for (int i = 0; i < 3; ++i) {
+      Step();
+      TGUIobject::UpdateAll("S", 0);
+    }
+    Release();
+    Step();
+    TGUIobject::UpdateAll("S", 0);
+    Step();
+  }
+  TGUIDropDownPtr list_;
+  TGUIButtonPtr beneath_;
+  std::vector<int> changes_;
+  int rowH_ = 0;
+};
+
+}  // namespace
+
+TEST_F(OpenList, AClickOnAnEntrySelectsItAndIsConsumed) {
+  Open();
+  EXPECT_EQ(list_->GetClicks(), 1) << "opening it was a click on the box";
+  const int secondRowMiddle = 100 + 35 + rowH_ + rowH_ / 2;
+  ASSERT_GT(secondRowMiddle, beneath_->y);
+  ASSERT_LT(secondRowMiddle, beneath_->y + beneath_->height);
+  PressAndRelease(220, secondRowMiddle);
+  EXPECT_EQ(changes_, std::vector<int>{20});
+  EXPECT_EQ(list_->ListPosClicked, 1);
+  EXPECT_EQ(list_->ListPosEntryID, 20);
+  EXPECT_EQ(list_->value, "Beta");
+  EXPECT_EQ(ActiveUid, 0);
+  EXPECT_EQ(list_->on, 0);
+  EXPECT_EQ(beneath_->GetClicks(), 0) << "the widget beneath never saw the click";
+  EXPECT_EQ(list_->GetClicks(), 0);
+}
+
+TEST_F(OpenList, AClickOutsideTheEntriesOnlyClosesIt) {
+  auto far = TGUIButton::Create(500, 500, 100, 0, 1, 0, 1, "Far", "S", nullptr);
+  Open();
+  list_->GetClicks();
+  PressAndRelease(550, 510);
+  EXPECT_TRUE(changes_.empty());
+  EXPECT_EQ(list_->ListPosClicked, -1);
+  EXPECT_EQ(list_->value, "Pick");
+  EXPECT_EQ(ActiveUid, 0);
+  EXPECT_EQ(far->GetClicks(), 0);
+  // Left of the entries' rows counts as outside too.
+  Open();
+  PressAndRelease(204, 100 + 35 + rowH_ / 2);
+  EXPECT_TRUE(changes_.empty());
+  EXPECT_EQ(ActiveUid, 0);
+}
+
+TEST_F(OpenList, AChangeHandlerMayRunARegistryPass) {
+  list_->OnChange_ = [this](int id) {
+    changes_.push_back(id);
+    TGUIobject::UpdateAll("", 1);
+    return 0;
+  };
+  Open();
+  PressAndRelease(220, 100 + 35 + rowH_ / 2);
+  EXPECT_EQ(changes_, std::vector<int>{10}) << "the nested pass did not pick again";
+  EXPECT_EQ(list_->value, "Alpha");
+}
+
+TEST_F(OpenList, AGrayedOutListNeitherOpensNorClicks) {
+  list_->grayedout = 1;
+  ClickAt(280, 110, "S");
+  EXPECT_EQ(ActiveUid, 0);
+  EXPECT_EQ(list_->GetClicks(), 0);
+  PressAndRelease(220, 100 + 35 + rowH_ / 2);
+  EXPECT_TRUE(changes_.empty());
+  TGUIobject::DrawAll("S", 0);
+  EXPECT_EQ(list_->on, 2);
+}
