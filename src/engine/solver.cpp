@@ -38,29 +38,24 @@ int TSudoku::TrivialFillFields(int show, int extra) {
   return TrivialFillFields_perCount(show, extra);
 }
 
-int TSudoku::TrivialFillFields_perCount(int, int) {
+// Runs one technique on a packed copy of FCells and writes the board and
+// the counters back.
+template <typename Technique>
+int RunOnFCells(TSudoku& engine, Technique technique) {
   PackedBoard board;
-  board.Load(FCells);
-  FillCounters counters{TrivialFill_Sum, TrivialFill_SumPerScan, TrivialFill_SumPerCount};
-  const bool ok = CountFill(board, counters);
-  board.Store(FCells);
-  TrivialFill_Sum = counters.sum;
-  TrivialFill_SumPerScan = counters.per_scan;
-  TrivialFill_SumPerCount = counters.per_count;
-  return ok ? 1 : 0;
+  board.Load(engine.FCells);
+  FillCounters counters{engine.TrivialFill_Sum, engine.TrivialFill_SumPerScan, engine.TrivialFill_SumPerCount};
+  const bool result = technique(board, counters);
+  board.Store(engine.FCells);
+  engine.TrivialFill_Sum = counters.sum;
+  engine.TrivialFill_SumPerScan = counters.per_scan;
+  engine.TrivialFill_SumPerCount = counters.per_count;
+  return result ? 1 : 0;
 }
 
-int TSudoku::TrivialFillFields_perScan(int, int) {
-  PackedBoard board;
-  board.Load(FCells);
-  FillCounters counters{TrivialFill_Sum, TrivialFill_SumPerScan, TrivialFill_SumPerCount};
-  const bool placed = ScanPass(board, counters);
-  board.Store(FCells);
-  TrivialFill_Sum = counters.sum;
-  TrivialFill_SumPerScan = counters.per_scan;
-  TrivialFill_SumPerCount = counters.per_count;
-  return placed ? 1 : 0;
-}
+int TSudoku::TrivialFillFields_perCount(int, int) { return RunOnFCells(*this, CountFill); }
+
+int TSudoku::TrivialFillFields_perScan(int, int) { return RunOnFCells(*this, ScanPass); }
 
 SearchContext TSudoku::NewSearchContext() const {
   TSudokuHost& host = SudokuHost();

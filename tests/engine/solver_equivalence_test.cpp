@@ -18,14 +18,21 @@ reference::SearchRules RulesFor(int limit, int level, int search_value) {
   return rules;
 }
 
-class SolverEquivalence : public EngineTest {};
+class SolverEquivalence : public EngineTest {
+ protected:
+  // The board of an attempt with this seed, in the reference and in FCells.
+  reference::Engine LoadAttemptBoard(uint32_t seed) {
+    reference::Engine board;
+    board.cells = reference::PlaceDigits(seed);
+    Game().FCells = board.cells;
+    return board;
+  }
+};
 
 TEST_F(SolverEquivalence, LogicalFillMatchesOnRandomBoards) {
   for (uint32_t seed = 1; seed <= 1500; ++seed) {
-    reference::Engine expected;
-    expected.cells = reference::PlaceDigits(seed);
+    reference::Engine expected = LoadAttemptBoard(seed);
     TSudoku& engine = Game();
-    engine.FCells = expected.cells;
     const int ok = engine.TrivialFillFields(0, 0);
     ASSERT_EQ(ok, expected.TrivialFill() ? 1 : 0) << seed;
     ASSERT_EQ(engine.FCells, expected.cells) << seed;
@@ -37,10 +44,8 @@ TEST_F(SolverEquivalence, LogicalFillMatchesOnRandomBoards) {
 
 TEST_F(SolverEquivalence, ScanPassAndCandidatesMatch) {
   for (uint32_t seed = 1; seed <= 300; ++seed) {
-    reference::Engine expected;
-    expected.cells = reference::PlaceDigits(seed);
+    reference::Engine expected = LoadAttemptBoard(seed);
     TSudoku& engine = Game();
-    engine.FCells = expected.cells;
     for (int x = 0; x < 9; ++x)
       for (int y = 0; y < 9; ++y) {
         ASSERT_EQ(engine.Possibilities(x, y), expected.Possibilities(x, y));
