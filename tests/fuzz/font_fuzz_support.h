@@ -15,9 +15,20 @@
 
 namespace font_fuzz {
 
+// Removes the scratch folder when the fuzzer ends.
+struct ScratchFolder {
+  std::filesystem::path path;
+  ~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path, ignored);
+  }
+};
+
 inline const std::filesystem::path& Folder() {
+  static const ScratchFolder scratch{std::filesystem::temp_directory_path() /
+                                     ("gridlet_font_fuzz_" + std::to_string(::getpid()))};
   static const std::filesystem::path folder = [] {
-    auto path = std::filesystem::temp_directory_path() / ("gridlet_font_fuzz_" + std::to_string(::getpid()));
+    const std::filesystem::path& path = scratch.path;
     std::filesystem::create_directories(path);
     // Four 8 x 8 cells across, two rows; black (the mask colour) in one corner of each.
     drawing::PixmapPtr picture = drawing::Pixmap::Create(32, 16);

@@ -33,9 +33,19 @@ void WriteFont(const std::filesystem::path& png) {
   data.write(reinterpret_cast<const char*>(header), sizeof header);
 }
 
+// Removes the scratch folder when the fuzzer ends.
+struct ScratchFolder {
+  std::filesystem::path path;
+  ~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path, ignored);
+  }
+};
+
 std::string PrepareFolder() {
-  const auto theme = std::filesystem::temp_directory_path() /
-                     ("gridlet_theme_fuzz_" + std::to_string(::getpid())) / "themes" / "fuzz";
+  static const ScratchFolder scratch{std::filesystem::temp_directory_path() /
+                                     ("gridlet_theme_fuzz_" + std::to_string(::getpid()))};
+  const auto theme = scratch.path / "themes" / "fuzz";
   std::filesystem::create_directories(theme);
   for (const char* file : {"bg.png", "field.png", "time.png", "rectangle.png", "star.png"}) {
     WritePicture(theme / file, 30, 20);
