@@ -50,7 +50,8 @@ void UseParticleTheme() {
 }
 
 // Two groups of 500 particles each, as the play screen makes them, refilled
-// whenever the update rules have dropped them.
+// whenever the update rules have dropped them. They sway but do not fall, so
+// every one of them stays on the screen and is drawn in every frame.
 void KeepSnowFalling() {
   if (!TParticleEffect::All().Empty()) return;
   auto effect = TParticleEffect::Create(500, 0);
@@ -58,7 +59,7 @@ void KeepSnowFalling() {
     auto snow = TParticleEffect::Create(100000, 0);
     for (int i = 0; i < 500; ++i) {
       snow->Particles.Append(TParticle::Create(CurrentSkin->SpritesPack->GetSprite("particle1"), float(50 + i % 700),
-                                               float(i % 600), 0.3f, 0.5f, 2, 100000, 1.0f, 1.0f, 255, 255, 255, 1.0f,
+                                               float(i % 600), 0.3f, 0.0f, 2, 100000, 1.0f, 1.0f, 255, 255, 255, 1.0f,
                                                1.0f, TParticle::MOVE_SWAY));
     }
     effect->SubEffects.Append(snow);
