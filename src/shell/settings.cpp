@@ -73,8 +73,15 @@ int TBaseGame::SetConfig() {
     case 3: drawing::SetGraphicsDriver(drawing::DRIVER_OPENGL, 2); break;
     default: break;  // the renderer in force stays
   }
-  if (drawing::Graphics(ScreenWidth, ScreenHeight, GraphicsDepth, RefreshRate, 0)) return 0;
-  if (drawing::Graphics(800, 600, 0, 60, 0)) return 0;
+  OpenConfiguredGraphics([](int width, int height, int depth, int hertz) {
+    return drawing::Graphics(width, height, depth, hertz, 0);
+  });
+  return 0;
+}
+
+void OpenConfiguredGraphics(const std::function<bool(int, int, int, int)>& open) {
+  if (open(ScreenWidth, ScreenHeight, GraphicsDepth, RefreshRate)) return;
+  if (open(800, 600, 0, 60)) return;
   throw SettingsError(kGraphicsError);
 }
 

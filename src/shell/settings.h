@@ -2,6 +2,7 @@
 // player name and theme. The values here are the ones before loading.
 #pragma once
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 
@@ -22,6 +23,10 @@ class SettingsError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
+
+// Opens the configured mode through `open` (width, height, depth, hertz), else
+// an 800 x 600 window at 60 Hz; raises SettingsError when neither opens.
+void OpenConfiguredGraphics(const std::function<bool(int, int, int, int)>& open);
 
 // The fourteen lines SaveConfig writes for the current settings, with the
 // text values escaped so that any name reads back unchanged.
