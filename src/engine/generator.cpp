@@ -124,7 +124,8 @@ GenerationResult TSudoku::RunGeneration(int level, int fixed_seed) {
     if (fixed_seed != 0) {
       twister.Seed(static_cast<uint32_t>(seed));
     } else {
-      twister.SeedFrom(seeding->WordsFor(static_cast<uint32_t>(seed)), TwisterSeedingBatch::kWordsKept);
+      twister.SeedFrom(seeding->WordsFor(static_cast<uint32_t>(seed)), TwisterSeedingBatch::kLanes,
+                       TwisterSeedingBatch::kWordsKept);
     }
     PlaceRandomDigits(board, twister);
 
@@ -165,6 +166,7 @@ GenerationResult TSudoku::RunGeneration(int level, int fixed_seed) {
     }
   }
 
+  twister.Materialize();  // the seeding batch goes away with this call
   host.ResetLoopTiming();
   board.Store(FCells);
   GenerationResult result;

@@ -18,6 +18,7 @@ class MersenneTwister {
   MersenneTwister() { Seed(5489u); }
 
   void Seed(uint32_t seed) {
+    source_ = nullptr;
     words_[0] = seed;
     seeded_ = 1;
     next_ = 0;
@@ -25,11 +26,14 @@ class MersenneTwister {
     fast_end_ = 0;
   }
 
-  // Starts from seeding words computed elsewhere (the first `count` words
-  // of the reference seeding of words[0]); the rest follow on demand.
-  void SeedFrom(const uint32_t* words, int count) {
+  // Starts from seeding words computed elsewhere: the first `count` words
+  // of the reference seeding of words[0], `stride` apart. They are read in
+  // place until Materialize, which must come before they go away; the rest
+  // follow on demand.
+  void SeedFrom(const uint32_t* words, int stride, int count) {
     if (count > kWords) count = kWords;
-    for (int i = 0; i < count; ++i) words_[i] = words[i];
+    source_ = words;
+    stride_ = stride;
     seeded_ = count;
     next_ = 0;
     lazy_ = true;
@@ -41,11 +45,20 @@ class MersenneTwister {
     // this short path; everything else goes through NextSlow.
     if (next_ < fast_end_) {
       const int i = next_++;
-      const uint32_t y = (words_[i] & 0x80000000u) | (words_[i + 1] & 0x7fffffffu);
-      words_[i] = words_[i + kShift] ^ (y >> 1) ^ ((0u - (y & 1u)) & 0x9908b0dfu);
+      const uint32_t* from = source_ ? source_ + i * stride_ : words_ + i;
+      const int step = source_ ? stride_ : 1;
+      const uint32_t y = (from[0] & 0x80000000u) | (from[step] & 0x7fffffffu);
+      words_[i] = from[kShift * step] ^ (y >> 1) ^ ((0u - (y & 1u)) & 0x9908b0dfu);
       return Temper(words_[i]);
     }
     return NextSlow();
+  }
+
+  // Copies the seeding words still needed out of the outside buffer.
+  void Materialize() {
+    if (!source_) return;
+    for (int i = next_; i < seeded_; ++i) words_[i] = source_[i * stride_];
+    source_ = nullptr;
   }
 
  private:
@@ -56,6 +69,7 @@ class MersenneTwister {
   }
 
   [[gnu::noinline]] uint32_t NextSlow() {
+    Materialize();
     if (lazy_) {
       if (next_ < kWords) {
         int needed = next_ + kShift + 1;
@@ -107,39 +121,36 @@ class MersenneTwister {
   int next_ = 0;    // index of the next output within the block
   bool lazy_ = true;
   int fast_end_ = 0;
+  const uint32_t* source_ = nullptr;  // seeding words kept elsewhere
+  int stride_ = 1;
 };
 
+// Fills words[i * 8 + lane] with seeding word i of seed first + lane.
+void ComputeSeeding(uint32_t* words, uint32_t first);
+
 // The seeding words of eight consecutive seeds at once. The seeding is one
-// long chain of dependent multiplications; eight independent chains keep
-// the processor busy where one would leave it waiting.
+// long chain of dependent multiplications; eight chains side by side fill
+// the vector lanes (or at least the pipeline) where one would leave it
+// waiting. Word i of every lane is stored together.
 class TwisterSeedingBatch {
  public:
   static constexpr int kLanes = 8;
   // Enough for the draws of nearly every attempt; the twister extends the
   // seeding itself for the rest.
-  static constexpr int kWordsKept = 600;
+  static constexpr int kWordsKept = 560;
 
-  // The words of `seed`, computing a new batch when it is not in this one.
+  // The words of `seed` (kLanes apart), computing a new batch when it is
+  // not in this one.
   const uint32_t* WordsFor(uint32_t seed) {
-    if (!valid_ || seed - first_ >= kLanes) Compute(seed);
-    return words_[seed - first_];
+    if (!valid_ || seed - first_ >= kLanes) {
+      ComputeSeeding(&words_[0][0], first_ = seed);
+      valid_ = true;
+    }
+    return &words_[0][seed - first_];
   }
 
  private:
-  void Compute(uint32_t first) {
-    first_ = first;
-    valid_ = true;
-    uint32_t w[kLanes];
-    for (int lane = 0; lane < kLanes; ++lane) words_[lane][0] = w[lane] = first + static_cast<uint32_t>(lane);
-    for (int i = 1; i < kWordsKept; ++i) {
-      for (int lane = 0; lane < kLanes; ++lane) {
-        w[lane] = 1812433253u * (w[lane] ^ (w[lane] >> 30)) + static_cast<uint32_t>(i);
-        words_[lane][i] = w[lane];
-      }
-    }
-  }
-
-  uint32_t words_[kLanes][kWordsKept];  // filled by Compute before use
+  uint32_t words_[kWordsKept][kLanes];  // filled by ComputeSeeding before use
   uint32_t first_ = 0;
   bool valid_ = false;
 };

@@ -88,6 +88,22 @@ class Generator : public EngineTest {
 
 TEST_F(Generator, FreshSeedsFallBackLikeTheLiteralLoop) { ExpectLiteralLoopAgrees(2, 0, 424242); }
 
+TEST_F(Generator, PuzzleTwisterGoesOnFromTheLastAttempt) {
+  // Effects draw from the same generator after a game was generated.
+  struct Case {
+    int clock, level, fixed_seed;
+  };
+  for (const Case& c : {Case{31337, 9, 0}, Case{424242, 1, 0}, Case{0, 1, 77}}) {
+    host = MakeHost(c.clock);
+    Game().RunGeneration(c.level, c.fixed_seed);
+    int draws = 0;
+    reference::PlaceDigits(static_cast<uint32_t>(Game().seed), &draws);
+    std::mt19937 expected(static_cast<uint32_t>(Game().seed));
+    expected.discard(static_cast<unsigned long long>(draws));
+    for (int i = 0; i < 1500; ++i) ASSERT_EQ(TwisterNext(), expected()) << i;
+  }
+}
+
 TEST_F(Generator, FixedSeedShortcutEqualsTheLiteralLoop) {
   const int seed = SeedAcceptedAfterFallBack(2, 1);
   ExpectLiteralLoopAgrees(2, seed, 0);

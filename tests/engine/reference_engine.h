@@ -140,19 +140,23 @@ inline int Solve(const Engine& from, std::vector<Board>& list, int depth, Search
   return rules.search_value;
 }
 
-// The 30 random digits of one attempt.
-inline Board PlaceDigits(uint32_t seed) {
+// The 30 random digits of one attempt; counts the draws when asked.
+inline Board PlaceDigits(uint32_t seed, int* draws = nullptr) {
   std::mt19937 twister(seed);
+  const auto draw = [&twister, draws] {
+    if (draws) ++*draws;
+    return twister();
+  };
   Engine e;
   for (int n = 0; n < 30; ++n) {
     int x, y, mask;
     do {
-      x = static_cast<int>(twister() % 9);
-      y = static_cast<int>(twister() % 9);
+      x = static_cast<int>(draw() % 9);
+      y = static_cast<int>(draw() % 9);
       mask = e.Possibilities(x, y);
     } while (mask == 0);
     int d;
-    do d = 1 + static_cast<int>(twister() % 9);
+    do d = 1 + static_cast<int>(draw() % 9);
     while (!(mask & (1 << (d - 1))));
     e.cells[x][y] = static_cast<uint8_t>(d);
   }
