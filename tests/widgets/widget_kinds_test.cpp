@@ -1,6 +1,8 @@
 // Button, slider, text input and drop-down behaviour through the registry.
 #include <vector>
 
+#include "../drawing/temp_dir.h"
+
 #include "widget_fixture.h"
 #include "widgets/gui_button.h"
 #include "widgets/gui_dropdown.h"
@@ -248,4 +250,26 @@ TEST_F(OpenList, AGrayedOutListNeitherOpensNorClicks) {
   EXPECT_TRUE(changes_.empty());
   TGUIobject::DrawAll("S", 0);
   EXPECT_EQ(list_->on, 2);
+}
+
+TEST_F(WidgetKinds, TheBaseStripsLoadWithTheirCellSizes) {
+  TempDir theme;
+  auto sheet = drawing::Pixmap::Create(22 * 6, 18 * 3);
+  ASSERT_TRUE(drawing::SavePixmapPNG(*sheet, theme / "gui_button.png"));
+  sheet = drawing::Pixmap::Create(54 * 24, 19);
+  ASSERT_TRUE(drawing::SavePixmapPNG(*sheet, theme / "gui_dropdown.png"));
+  sheet = drawing::Pixmap::Create(54 * 5, 35);  // one cell short
+  ASSERT_TRUE(drawing::SavePixmapPNG(*sheet, theme / "gui_input.png"));
+  LoadBaseWidgetImages(theme.str());
+  ASSERT_TRUE(GUIResources.button);
+  EXPECT_EQ(drawing::CountFrames(GUIResources.button), 18);
+  EXPECT_EQ(GUIResources.button->width, 22);
+  ASSERT_TRUE(GUIResources.dropdown);
+  EXPECT_EQ(drawing::CountFrames(GUIResources.dropdown), 24);
+  EXPECT_EQ(GUIResources.input, nullptr);
+  EXPECT_EQ(GUIResources.slider, nullptr);
+  // Without its strip a slider still has the built-in height.
+  auto slider = TGUISlider::Create(0, 0, 100, 0, 11, 1, "", 1, "S");
+  EXPECT_EQ(slider->height, GUI_SLIDER_CELL_H);
+  TGUIobject::DrawAll("S", 0);
 }

@@ -182,6 +182,17 @@ TEST_F(WidgetPixels, TextInput) {
              }},
             {"long text: its start shows", [&] { make("a rather long player name here"); }},
             {"grayed out", [&] { make("Name")->grayedout = 1; }},
+            {"overlay picture under the frame", [&] { make("Name")->SetOverlayImage(MakeStrip(30, 30, 1)); }},
+            {"no background, focused: overlay rectangle", [&] {
+               auto input = make("Name");
+               input->nobackground = 1;
+               input->OverlayRect = 1;
+               input->OverlayColR = 255;
+               input->OverlayColA = 0.5f;
+               ActiveUid = input->uid;
+               clock_->now = 720 * 1000 + 500;
+             }},
+            {"no background, not focused: text only", [&] { make("Name")->nobackground = 1; }},
         });
 }
 
