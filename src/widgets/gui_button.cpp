@@ -9,16 +9,11 @@ TGUIButtonPtr TGUIButton::Create(int x, int y, int width, unsigned char on, unsi
                                  const drawing::ImageFontPtr& font) {
   auto button = std::make_shared<TGUIButton>();
   button->UseFont = font ? font : GUIResources.textFont;
-  button->x = x;
-  button->y = y;
-  button->width = width < 0 ? button->AutoWidth(caption) : width;
+  button->Place(x, y, width, caption, state, enabled);
   button->height = 2 * CellHeight(GUIResources.button, GUI_BUTTON_CELL_H);
   button->on = on;
-  button->enabled = enabled;
   button->grayedout = grayedout;
   button->textalign = textalign;
-  button->value = caption;
-  button->forstateonly = state;
   button->typ = "button";
   Register(button);
   return button;

@@ -47,15 +47,10 @@ TGUIDropDownEntriesPtr TGUIDropDownEntries::Create(const std::string& value, int
 TGUIDropDownPtr TGUIDropDown::Create(int x, int y, int width, unsigned char on, unsigned char enabled, int grayedout,
                                      const std::string& caption, int returnIt, const std::string& state) {
   auto list = std::make_shared<TGUIDropDown>();
-  list->x = x;
-  list->y = y;
-  list->width = width < 0 ? list->AutoWidth(caption) : width;
+  list->Place(x, y, width, caption, state, enabled);
   list->height = list->buttonheight = 2 * CellHeight(GUIResources.dropdown, GUI_DROPDOWN_CELL_H);
   list->on = on;
-  list->enabled = enabled;
   list->grayedout = grayedout;
-  list->value = caption;
-  list->forstateonly = state;
   list->typ = "dropdown";
   Register(list);
   return returnIt == 1 ? list : nullptr;

@@ -23,14 +23,9 @@ float CursorAlpha() {
 TGUIinputPtr TGUIinput::Create(int x, int y, int width, int height, unsigned char enabled, const std::string& text,
                                int maxlength, int returnIt, const std::string& state) {
   auto input = std::make_shared<TGUIinput>();
-  input->x = x;
-  input->y = y;
-  input->width = std::max(width, 40);
+  input->Place(x, y, std::max(width, 40), text, state, enabled);
   input->height = height;
-  input->enabled = enabled;
-  input->value = text;
   input->maxlength = maxlength;
-  input->forstateonly = state;
   input->EnterPressed = 0;
   input->nobackground = 0;
   Register(input);

@@ -85,6 +85,15 @@ void TGUIobject::CaptureAndTranslateCaption(int relocalize) {
   }
 }
 
+void TGUIobject::Place(int px, int py, int w, const std::string& caption, const std::string& state, int isEnabled) {
+  x = px;
+  y = py;
+  width = w < 0 ? AutoWidth(caption) : w;
+  value = caption;
+  forstateonly = state;
+  enabled = isEnabled;
+}
+
 int TGUIobject::AutoWidth(const std::string& caption) const {
   const drawing::ImageFontPtr previous = drawing::GetImageFont();
   drawing::SetImageFont(UseFont);

@@ -70,7 +70,9 @@ class TGUIobject : public std::enable_shared_from_this<TGUIobject> {
  protected:
   // The caption rule shared by UpdateAll and DrawAll.
   void CaptureAndTranslateCaption(int relocalize);
-  // Width for a `width` below 0: the caption in the widget's font plus 8.
+  // Sets position, width (a `width` below 0 fits the caption in the widget's
+  // font, plus 8), caption, state and enabled flag, as every Create does.
+  void Place(int x, int y, int width, const std::string& caption, const std::string& state, int enabled);
   int AutoWidth(const std::string& caption) const;
 
  private:

@@ -18,16 +18,11 @@ constexpr int kFilledLeft = 4, kFilledMiddle = 5, kFilledRight = 6, kKnobHeld = 
 TGUISliderPtr TGUISlider::Create(int x, int y, int width, int minvalue, int maxvalue, unsigned char enabled,
                                  const std::string& caption, int returnIt, const std::string& state) {
   auto slider = std::make_shared<TGUISlider>();
-  slider->x = x;
-  slider->y = y;
-  slider->width = width < 0 ? slider->AutoWidth(caption) : width;
+  slider->Place(x, y, width, caption, state, enabled);
   slider->height = CellHeight(GUIResources.slider, GUI_SLIDER_CELL_H);
   slider->minvalue = minvalue;
   slider->maxvalue = maxvalue;
   slider->actvalue = minvalue;
-  slider->enabled = enabled;
-  slider->value = caption;
-  slider->forstateonly = state;
   slider->typ = "slider";
   slider->on = 0;
   Register(slider);

@@ -39,12 +39,7 @@ TEST_F(Registry, PressesThatDoNotEndOverTheButtonAreNoClicks) {
   auto b = Button(100, 100, "OK", "StartMenu");
 
   // Pressed over it, moved off while held, released elsewhere.
-  MoveTo(150, 110);
-  Press();
-  Step();
-  TGUIobject::UpdateAll("StartMenu", 0);
-  Step();
-  TGUIobject::UpdateAll("StartMenu", 0);
+  PressAndHold(150, 110, "StartMenu");
   EXPECT_EQ(b->MouseIsDown, 1);
   MoveTo(400, 400);
   Step();
@@ -99,12 +94,7 @@ TEST_F(Registry, OnlyWidgetsOfTheStateAndClickableOnesTakePart) {
 
 TEST_F(Registry, TheEmptyStateUpdatesEveryoneButNeverCompletesAClick) {
   auto b = Button(100, 100, "_OK", "StartMenu");
-  MoveTo(150, 110);
-  Press();
-  Step();
-  TGUIobject::UpdateAll("", 0);
-  Step();
-  TGUIobject::UpdateAll("", 0);
+  PressAndHold(150, 110, "");
   EXPECT_EQ(ActiveUid, b->uid) << "a press still takes the focus";
   Release();
   Step();

@@ -73,15 +73,19 @@ class WidgetTest : public ::testing::Test {
   void Press() { drawing::Input().PressButton(1); }
   void Release() { drawing::Input().ReleaseButton(1); }
 
-  // Press over (x, y), hold for one more update, release: each update runs
-  // the registry for `state`.
-  void ClickAt(int x, int y, const std::string& state) {
+  // Press over (x, y) and hold into the second update (state down), each
+  // update running the registry for `state`.
+  void PressAndHold(int x, int y, const std::string& state) {
     MoveTo(x, y);
     Press();
     Step();
     TGUIobject::UpdateAll(state, 0);
     Step();
     TGUIobject::UpdateAll(state, 0);
+  }
+  // PressAndHold, then release in the next update.
+  void ClickAt(int x, int y, const std::string& state) {
+    PressAndHold(x, y, state);
     Release();
     Step();
     TGUIobject::UpdateAll(state, 0);

@@ -58,12 +58,7 @@ TEST_F(WidgetKinds, SliderMapsThePointerToValues) {
   // Values below the range are clamped to its start.
   auto narrow = TGUISlider::Create(100, 300, 100, 2, 6, 1, "", 1, "T");
   EXPECT_EQ(narrow->Step(), 33);
-  MoveTo(101, 310);
-  Press();
-  Step();
-  TGUIobject::UpdateAll("T", 0);
-  Step();
-  TGUIobject::UpdateAll("T", 0);
+  PressAndHold(101, 310, "T");
   TGUIobject::DrawAll("T", 0);
   EXPECT_EQ(narrow->actvalue, 2);
 }
@@ -74,12 +69,7 @@ TEST_F(WidgetKinds, SliderWithoutARangeNeverDividesByZero) {
   EXPECT_EQ(flat->Step(), 0);
   EXPECT_EQ(tiny->Step(), 0);
   for (int y : {110, 210}) {
-    MoveTo(103, y);
-    Press();
-    Step();
-    TGUIobject::UpdateAll("S", 0);
-    Step();
-    TGUIobject::UpdateAll("S", 0);
+    PressAndHold(103, y, "S");
     TGUIobject::DrawAll("S", 0);
     Release();
     Step();

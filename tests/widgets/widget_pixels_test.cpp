@@ -70,14 +70,7 @@ class WidgetPixels : public WidgetTest {
     MouseManager = TMouseManager{};
     MoveTo(700, 500);
   }
-  void HoldAt(int x, int y) {
-    MoveTo(x, y);
-    Press();
-    Step();
-    TGUIobject::UpdateAll("S", 0);
-    Step();
-    TGUIobject::UpdateAll("S", 0);
-  }
+  void HoldAt(int x, int y) { PressAndHold(x, y, "S"); }
 
   // Draws every state in turn, stacks the areas (x, y, w, h) into one picture
   // and compares it with reference/<name>.png.
