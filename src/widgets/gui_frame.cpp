@@ -29,7 +29,8 @@ void DrawFrameRow(const drawing::ImagePtr& strip, int firstCell, int x, int rowY
 }  // namespace
 
 void DrawThreePartFrame(const drawing::ImagePtr& strip, int state, int x, int y, int width, int height, int rows) {
-  if (!strip || strip->width <= 0) return;
+  // A state set by the game may be anything; only cells of the strip exist.
+  if (!strip || strip->width <= 0 || state < 0 || state >= drawing::CountFrames(strip)) return;
   DrawFrameRow(strip, state * 3, x, y, y, width, height);
   if (rows >= 2) DrawFrameRow(strip, state * 3 + 9, x, y + height - strip->height, y, width, height);
 }

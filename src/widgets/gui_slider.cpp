@@ -13,6 +13,7 @@ namespace {
 // Strip cells.
 constexpr int kEmptyLeft = 0, kEmptyMiddle = 1, kEmptyRight = 2, kKnob = 3;
 constexpr int kFilledLeft = 4, kFilledMiddle = 5, kFilledRight = 6, kKnobHeld = 7;
+constexpr int kFarOff = 1 << 20;
 }  // namespace
 
 TGUISliderPtr TGUISlider::Create(int x, int y, int width, int minvalue, int maxvalue, unsigned char enabled,
@@ -58,7 +59,9 @@ void TGUISlider::Draw() {
   if (strip && strip->width > 0) {
     const int cellW = strip->width;
     const int cellH = strip->height;
-    const int k = TruncToInt(std::ceil(knob));
+    // Far-off knob positions (a value set beyond the range) only need to
+    // stay far off; bounding them keeps the sums below within int.
+    const int k = std::clamp(TruncToInt(std::ceil(knob)), -kFarOff, kFarOff);
     const int rightX = x + width - cellW;
     // Where the filled part (left of the knob) meets the empty part.
     const int split = x + k + 5;
@@ -86,7 +89,8 @@ void TGUISlider::Draw() {
     } else {
       DrawCell(strip, kEmptyRight, float(rightX), float(y));
     }
-    DrawCell(strip, on ? kKnobHeld : kKnob, float(x + TruncToInt(std::ceil(knob - 5))), float(y));
+    DrawCell(strip, on ? kKnobHeld : kKnob, float(x + std::clamp(TruncToInt(std::ceil(knob - 5)), -kFarOff, kFarOff)),
+             float(y));
   }
 
   if (value.empty()) return;

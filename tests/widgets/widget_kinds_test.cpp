@@ -63,7 +63,7 @@ TEST_F(WidgetKinds, SliderMapsThePointerToValues) {
   EXPECT_EQ(narrow->actvalue, 2);
 }
 
-TEST_F(WidgetKinds, SliderWithoutARangeNeverDividesByZero) {
+TEST_F(WidgetKinds, SlidersWithoutARangeOrBeyondItStaySafe) {
   auto flat = TGUISlider::Create(100, 100, 100, 3, 4, 1, "", 1, "S");
   auto tiny = TGUISlider::Create(100, 200, 5, 0, 11, 1, "", 1, "S");
   EXPECT_EQ(flat->Step(), 0);
@@ -76,6 +76,13 @@ TEST_F(WidgetKinds, SliderWithoutARangeNeverDividesByZero) {
   }
   EXPECT_EQ(flat->actvalue, 3);
   EXPECT_EQ(tiny->actvalue, 0);
+
+  // A value set far beyond the range is drawn (off to the right) and kept.
+  GUIResources.slider = drawing::CreateImage(GUI_SLIDER_CELL_W, GUI_SLIDER_CELL_H, 8, 0);
+  auto far = TGUISlider::Create(100, 300, 100, 0, 11, 1, "", 1, "S");
+  far->actvalue = 2000000000;
+  TGUIobject::DrawAll("S", 0);
+  EXPECT_EQ(far->actvalue, 2000000000);
 }
 
 TEST_F(WidgetKinds, InputTypesWhileFocusedUpToItsLimitAndLetsGoOnEnter) {
