@@ -122,3 +122,18 @@ TEST_F(SoftwareCanvas, LockedPixelsShowAfterUnlock) {
   GrabImage(grabbed, 0, 0);
   EXPECT_EQ(LockImage(grabbed)->ReadPixel(1, 1) & 0xFFFFFFu, ARGB(0, 0, 255, 0));
 }
+
+TEST(Pixmaps, WindowsAreCutToThePixmapWhateverTheNumbers) {
+  auto pix = Pixmap::Create(10, 8);
+  pix->WritePixel(9, 7, ARGB(255, 1, 2, 3));
+  auto corner = pix->Window(9, 7, 2147483647, 2147483647);
+  ASSERT_TRUE(corner);
+  EXPECT_EQ(corner->width(), 1);
+  EXPECT_EQ(corner->height(), 1);
+  EXPECT_EQ(corner->ReadPixel(0, 0), ARGB(255, 1, 2, 3));
+  EXPECT_FALSE(pix->Window(-2147483647 - 1, 0, -5, 3));
+  EXPECT_FALSE(pix->Window(10, 0, 5, 5)) << "starts past the right edge";
+  auto middle = pix->Window(-3, -3, 6, 6);
+  ASSERT_TRUE(middle);
+  EXPECT_EQ(middle->width(), 3);
+}
