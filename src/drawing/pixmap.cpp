@@ -33,7 +33,8 @@ PixmapPtr Pixmap::Copy() const { return PixmapPtr(new Pixmap(*this)); }
 PixmapPtr Pixmap::Window(int x, int y, int w, int h) const {
   // 64-bit ends: hostile sizes must not overflow.
   int x0 = std::max(x, 0), y0 = std::max(y, 0);
-  int x1 = int(std::min<int64_t>(int64_t(x) + w, width_)), y1 = int(std::min<int64_t>(int64_t(y) + h, height_));
+  int x1 = int(std::clamp<int64_t>(int64_t(x) + w, 0, width_));
+  int y1 = int(std::clamp<int64_t>(int64_t(y) + h, 0, height_));
   if (x1 <= x0 || y1 <= y0) return nullptr;
   auto out = Create(x1 - x0, y1 - y0, format_);
   for (int yy = y0; yy < y1; ++yy) std::memcpy(out->row(yy - y0), row(yy) + x0, size_t(x1 - x0) * 4);
