@@ -349,8 +349,8 @@ Canvas MockGameMenu(const Theme& t) {
   for (int i = 0; i < 4; ++i) Button(c, buttons, small, sets[i], i < 2 ? 230 : 410, i % 2 ? 360 : 325, 160, i == 1, false);
   for (int i = 0; i < 3; ++i) c.Draw(Stone(t, 2, i + 4, Rgb8(255, 255, 255)), 340 + 52 * i, 410);
   Button(c, buttons, small, "Start game", 320, 520, 160, 0);
-  Dropdown(c, t.Sprite("GUI_DROPDOWN", "gui_dropdown.png"), small, "Mix It: every 2 min.", 230, 255, 155,
-           {"Mix It: never", "Mix It: every minute", "Mix It: every 2 min.", "Mix It: every 3 min.", "Mix It: every 5 min."});
+  Dropdown(c, t.Sprite("GUI_DROPDOWN", "gui_dropdown.png"), small, "Mix It: 2 min.", 230, 255, 155,
+           {"Mix It: never", "Mix It: 1 min.", "Mix It: 2 min.", "Mix It: 3 min.", "Mix It: 5 min."});
   c.Draw(t.bake->Find("gfx/cursor.png")->Crop(0, 0, 32, 32), 300 - 7, 300);
   return c;
 }
@@ -363,6 +363,23 @@ Canvas MockStartMenu(const Theme& t) {
   const char* captions[5] = {"Start game", "Replay a level", "How to play", "Settings", "Quit"};
   for (int i = 0; i < 5; ++i)
     Button(c, buttons, small, captions[i], kStartButtonX, kStartButtonY + kStartButtonStep * i, kStartButtonW, i == 2 ? 2 : 0);
+  return c;
+}
+
+// The logo screen during the light sweep: the streak is added on top.
+Canvas MockLogo(const Bake& bake) {
+  Canvas c(kScreenW, kScreenH);
+  c.Flood(Solid(Rgb8(1, 1, 1)));
+  const Canvas& logo = *bake.Find("gfx/pxlogo.png");
+  const Canvas& streak = *bake.Find("gfx/pxlogo_effect.png");
+  c.Draw(logo, 272, 172);
+  for (int y = 0; y < streak.height(); ++y)
+    for (int x = 0; x < streak.width(); ++x) {
+      Rgba s = streak.Get(x, y), d = c.Get(272 + 90 + x, 172 + y);
+      float a = s.a * 0.25f;
+      c.Set(272 + 90 + x, 172 + y,
+            Rgba{std::min(1.0f, d.r + s.r * a), std::min(1.0f, d.g + s.g * a), std::min(1.0f, d.b + s.b * a), 1.0f});
+    }
   return c;
 }
 
@@ -476,6 +493,7 @@ Canvas ContactSheet(const Bake& bake, const std::string& dataDir) {
   sheet.Add("start menu", MockStartMenu(base), false);
   sheet.Add("game menu", MockGameMenu(base), false);
   sheet.Add("result panel", MockResult(base), false);
+  sheet.Add("logo screen, light sweep", MockLogo(bake), false);
   sheet.Add("winter: play screen, numbers", MockPlayScreen(winter, 1, true), false);
   sheet.Add("winter: start menu", MockStartMenu(winter), false);
   sheet.Add("winter: game menu", MockGameMenu(winter), false);

@@ -334,14 +334,18 @@ Canvas StoneBackground(const Palette& p) {
   look.shadowBlur = 1.0f;
   look.outline = 0.18f;
   RaisedPlate(base, body, 1, 47, look);
-  // A shallow dish in the middle makes the face sit on the stone.
-  Mask dish = Rasterize(kStoneSize, kStoneSize, Box(6, 6, 44, 42.5f, 7));
-  base.Fill(dish, Linear(0, 6, 0, 42, {{0.0f, Rgb8(120, 110, 90, 36)}, {0.5f, Rgb8(255, 255, 255, 0)},
-                                          {1.0f, Rgb8(255, 255, 255, 60)}}));
+  // A shallow dish in the middle makes the face sit on the stone: shaded
+  // under its upper rim, lit along its lower rim, soft at the edges.
+  Mask dish = Rasterize(kStoneSize, kStoneSize, Box(6, 6, 44, 42.5f, 9)).Blurred(1.2f);
+  Mask upper = dish.Minus(dish.Shifted(0, 2));
+  Mask lower = dish.Minus(dish.Shifted(0, -2));
+  base.Fill(upper, Rgb8(110, 96, 70), 0.16f);
+  base.Fill(lower, Rgb8(255, 255, 255), 0.5f);
   strip.Draw(base, 0, 0);
   // Frame 1: a sheen over the face.
   Canvas over(kStoneSize, kStoneSize);
-  Gloss(over, Box(2, 2, 48, 24, 8), 2, 24, 0.30f);
+  // Kept faint: the game tints this frame, and it lies over the face.
+  Gloss(over, Box(2, 2, 48, 20, 8), 2, 20, 0.16f);
   Mask rim = Rasterize(kStoneSize, kStoneSize, Intersect(Outline(body, 0.7f), body));
   over.Fill(rim.Times(Rasterize(kStoneSize, kStoneSize, Box(0, 0, 50, 12))), Rgb8(255, 255, 255), 0.5f);
   strip.Draw(over, kStoneSize, 0);

@@ -11,6 +11,7 @@
 
 #include "bake.h"
 #include "layout.h"
+#include "text.h"
 #include "theme_config.h"
 #include "vanto.h"
 
@@ -289,6 +290,53 @@ TEST_P(ShippedLanguage, TextsFitTheirBoxes) {
     EXPECT_LE(small.TextWidth(rest), 220) << message;
   }
   EXPECT_LE(small.TextWidth(keys["SCORE"] + ": 999999"), 220);
+}
+
+// Lines a greedy word wrap needs for the text in the given width.
+int WrappedLines(const TypeFace& face, const std::string& text, float width) {
+  int lines = 1;
+  std::string line, word;
+  std::istringstream words(text);
+  while (words >> word) {
+    std::string longer = line.empty() ? word : line + " " + word;
+    if (face.Measure(longer) < width) {
+      line = longer;
+    } else {
+      ++lines;
+      line = word;
+    }
+  }
+  return lines;
+}
+
+TEST_P(ShippedLanguage, TrueTypeLabelsFitTheirPlaces) {
+  auto keys = ReadLanguage(kData + "/lang/" + GetParam() + ".lang");
+  TypeFace regular10(VeraPath(), 10), regular12(VeraPath(), 12), bold12(VeraBoldPath(), 12),
+      bold14(VeraBoldPath(), 14), bold16(VeraBoldPath(), 16);
+  // Level description: level name, an empty line and the text, in a
+  // 160 x 150 box of 10-pixel type.
+  for (int level = 1; level <= 9; ++level) {
+    std::string prefix = "DIFFICULTY_LEVEL" + std::to_string(level);
+    int lines = WrappedLines(regular10, keys[prefix + "_A"], 160) + 1 +
+                WrappedLines(regular10, Replace(keys[prefix + "_B"], "%1", "43"), 160);
+    EXPECT_LE(lines * 13, 150) << GetParam() << " " << prefix;
+  }
+  // Game menu labels between the box edge and the next column.
+  EXPECT_LE(bold16.Measure(keys["PLAYERNAME"] + ":"), 220);
+  EXPECT_LE(bold16.Measure(keys["DIFFICULTY"] + ":8"), 175);
+  EXPECT_LE(bold16.Measure(keys["STONES"] + ":"), 175);
+  EXPECT_LE(bold16.Measure(keys["PREVIEW"] + ":"), 105);
+  // Option menu: section labels span the box, field labels sit over their lists.
+  for (const char* k : {"OPTION_DISPLAY", "OPTION_LOOK"}) EXPECT_LE(bold16.Measure(keys[k] + ":"), 360) << k;
+  for (const char* k : {"RESOLUTION", "FULLSCREEN", "LANGUAGE", "SKINTHEME"}) EXPECT_LE(bold12.Measure(keys[k] + ":"), 200) << k;
+  for (const char* k : {"REFRESHRATE_LONG", "MODE"}) EXPECT_LE(bold12.Measure(keys[k] + ":"), 170) << k;
+  // Info box: labels at x 230, their values from x 300.
+  for (const char* k : {"VERSION", "DATE", "AUTHOR", "TITLE", "URL"}) EXPECT_LE(regular12.Measure(keys[k] + ":"), 66) << k;
+  EXPECT_LE(bold12.Measure(keys["SKIN"]), 340);
+  // Creating screen: inside a 400-pixel box from x 240.
+  EXPECT_LE(bold14.Measure(keys["CREATING_GRIDLET"]), 340);
+  EXPECT_LE(bold14.Measure(keys["TRIES"] + ": 500000 / 500000"), 340);
+  EXPECT_LE(bold12.Measure(keys["LEVELCODE"] + ":"), 200);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLanguages, ShippedLanguage, ::testing::Values("german", "english"));
