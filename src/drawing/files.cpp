@@ -73,7 +73,7 @@ std::shared_ptr<Stream> Stream::Open(const std::string& path, bool read, bool wr
   }
   std::FILE* f = std::fopen(path.c_str(), mode);
   if (!f) return nullptr;
-  return std::shared_ptr<Stream>(new Stream(f));
+  return std::make_shared<Stream>(Key{}, f);
 }
 
 Stream::~Stream() { Close(); }

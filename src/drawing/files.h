@@ -60,8 +60,15 @@ class Stream {
   // Flushes and closes; false when anything written was lost.
   bool Close();
 
+  // Only Open makes streams; the key keeps the constructor its own.
+  struct Key {
+   private:
+    Key() = default;
+    friend class Stream;
+  };
+  Stream(Key, std::FILE* f) : file_(f) {}
+
  private:
-  explicit Stream(std::FILE* f) : file_(f) {}
   std::FILE* file_ = nullptr;
   bool failed_ = false;
   bool write_failed_ = false;

@@ -13,7 +13,7 @@ namespace drawing {
 
 PixmapPtr Pixmap::Create(int width, int height, int format) {
   if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide) return nullptr;
-  return PixmapPtr(new Pixmap(width, height, format));
+  return std::make_shared<Pixmap>(Key{}, width, height, format);
 }
 
 uint32_t Pixmap::ReadPixel(int x, int y) const {
@@ -28,7 +28,7 @@ void Pixmap::WritePixel(int x, int y, uint32_t argb) {
 
 void Pixmap::ClearPixels(uint32_t argb) { std::fill(pixels_.begin(), pixels_.end(), argb); }
 
-PixmapPtr Pixmap::Copy() const { return PixmapPtr(new Pixmap(*this)); }
+PixmapPtr Pixmap::Copy() const { return std::make_shared<Pixmap>(Key{}, *this); }
 
 PixmapPtr Pixmap::Window(int x, int y, int w, int h) const {
   // 64-bit ends: hostile sizes must not overflow.

@@ -48,6 +48,16 @@ class Pixmap {
   const uint32_t* row(int y) const { return pixels_.data() + size_t(y) * size_t(width_); }
 
   PixmapPtr Copy() const;
+
+  // Only Create and Copy make pixmaps; the key keeps the constructor theirs
+  // while std::make_shared can still call it.
+  struct Key {
+   private:
+    Key() = default;
+    friend class Pixmap;
+  };
+  Pixmap(Key, int w, int h, int format) : Pixmap(w, h, format) {}
+  Pixmap(Key, const Pixmap& other) : Pixmap(other) {}
   // A copy of the rectangle, cut to the pixmap; null when nothing remains.
   PixmapPtr Window(int x, int y, int w, int h) const;
 
