@@ -1,0 +1,123 @@
+// The game object: one state selects the screen that is updated and drawn
+// (logo, menus, creating a puzzle, the play screen), plus the Mix It
+// symbol mapping and the logo animation.
+#pragma once
+
+#include <array>
+#include <memory>
+
+#include "engine/puzzle_setup.h"
+#include "engine/sudoku.h"
+#include "presentation/game_color.h"
+#include "shell/base_game.h"
+
+constexpr int GAME_LOGO = -1;
+constexpr int GAME_STARTMENU = 0;
+constexpr int GAME_GAMEMENU = 1;
+constexpr int GAME_RUNNING = 2;
+constexpr int GAME_PAUSE = 3;
+constexpr int GAME_INFOBOX = 4;
+constexpr int GAME_OPTIONMENU = 5;
+constexpr int GAME_REPEATGAMEMENU = 6;
+constexpr int GAME_CREATINGGAME = 7;
+
+// Symbol slots of the Mix It mappings; slot 0 stays 0 (no stone).
+constexpr int kSymbolSlots = 15;
+
+class TGame : public TBaseGame {
+ public:
+  int ReplaceStonesActive = 0;
+  int ReplaceStonesPosition = 0;  // next cell of the sweep, 0 to 81
+  int ReplaceStonesTime = 40;     // ms between two sweep steps
+  int ReplaceStonesTimer = 0;
+  std::array<int, kSymbolSlots> ReplaceStonesPreview{};  // the mapping the sweep brings
+  std::array<int, kSymbolSlots> ReplaceStones{};         // the mapping in force
+  int MaxColors = 0;
+  int MixTimer = 0;
+  float IntTimer = 0;
+  float intDeltaTime = 0;
+  int logofinished = 0;
+  float logoframe = 0;
+  float logomaxframe = 100;
+  int logostate = 0;
+  int logoeffectX = 0;
+  int MixItTimer = 0;  // ms time of the next shuffle; 0 = not scheduled
+  int MixItTime = 0;
+  int MixItActivated = 0;
+  int MixItScoreMulti = 1;
+  std::shared_ptr<TSudoku> Sudoku;
+
+  // A new game object; fills the display-mode list and makes the engine.
+  static std::shared_ptr<TGame> Create();
+
+  void SetGameState(int state);
+  // Generates and sets up a puzzle; the result tells whether one was made.
+  PuzzleSetup CreateSudoku(int level, int seed);
+  void RandomizeStones();
+  void InitStones();
+  void NewGame();
+  void ResetField();
+  void ClearField();
+
+  void DrawPlayTime(float x, float y);
+  void DrawHighScore(float x, float y);
+  void DrawStones_Proposed();
+  int GetStoneFrame(int symbol) const;
+  int GetStoneColor(int column, int row) const;
+  void DrawStones(int frame, int x, int y, int r, int g, int b, const TGameColorPtr& color);
+  void DrawStones_Preset();
+  void DrawStones_Player();
+  void DrawStones_Marked();
+  void DrawStones_ActiveField(int flag);
+
+  void Draw(int flag) override;
+  void Update() override;
+  void Update_Logo();
+  void Draw_Logo();
+  void Update_InfoBox();
+  void Draw_InfoBox();
+  void Update_RepeatGameMenu();
+  void Draw_RepeatGameMenu();
+  void Update_OptionMenu();
+  void Draw_OptionMenu();
+  void Update_StartMenu();
+  void Draw_StartMenu();
+  void Update_GameMenu();
+  void Draw_GameMenu();
+  void Update_CreatingGame();
+  void Draw_CreatingGame();
+  void Update_Running();
+  void Draw_BaseGame();
+  void Draw_Running(int flag);
+
+ private:
+  void UpdateMixItTimer(int now);
+  void UpdateWeather(int now);
+  void UpdateSweep(int now);
+  void UpdateBoardInput();
+  void UpdatePicker();
+  void ChooseFromPicker();
+  void StartFromGameMenu();
+  void StartFromLevelCode();
+  void ApplyOptions();
+  void DrawPicker();
+  void DrawLevelCode();
+  void DrawResultPanel();
+};
+
+// The in-game menu: the seven command buttons of the play screen.
+class TGameMenu {
+ public:
+  int activenumber = 0;
+  int clickednumber = 0;
+  void Update();
+  void Draw();
+};
+
+class THighscore;
+
+extern std::shared_ptr<TGame> Game;
+extern std::shared_ptr<THighscore> Highscores;
+extern TGameMenu GameMenu;
+extern int GameState;
+extern int LastGameState;

@@ -1,0 +1,150 @@
+// The game menu, where a new game is configured, and the screen shown while
+// its puzzle is generated.
+#include <string>
+
+#include "drawing/graphics.h"
+#include "drawing/input.h"
+#include "presentation/game_skin.h"
+#include "shell/game.h"
+#include "shell/play_values.h"
+#include "shell/screen_drawing.h"
+#include "shell/screen_widgets.h"
+#include "shell/settings.h"
+#include "support/functions.h"
+#include "support/text_util.h"
+
+namespace {
+
+int ActiveMaxColors() {
+  const TStoneSkinPtr set = CurrentSkin ? CurrentSkin->getActiveStoneSkin() : nullptr;
+  return set ? set->MaxColors : 0;
+}
+
+struct MixItChoice {
+  int multi, time;
+};
+// Positions 1 to 4 of the Mix It list: every 1, 2, 3 and 5 minutes.
+constexpr MixItChoice kMixItChoices[4] = {{10, 60000}, {6, 120000}, {4, 180000}, {2, 300000}};
+
+}  // namespace
+
+void TGame::Update_GameMenu() {
+  const int slider = Widgets.difficulty->GetValue();
+  CurrentLevel = slider <= 7 ? slider + 1 : 7;
+  TGUIobject::UpdateAll("GameMenu", 0);
+  PlayerName = Widgets.playerName->value;
+  for (int n = 1; n <= 4; ++n) {
+    if (!Widgets.stoneSets[size_t(n - 1)]->GetClicks()) continue;
+    CurrentSkin->SetActiveStoneSkin(n);
+    MaxColors = ActiveMaxColors();
+    StoneSetFactor = n == 2 ? 3 : 1;
+  }
+  if (Widgets.gameStart->GetClicks()) {
+    SetGameState(GAME_CREATINGGAME);
+    LastGameState = GAME_GAMEMENU;
+  }
+  for (int n = 1; n <= 4; ++n) Widgets.stoneSets[size_t(n - 1)]->on = CurrentSkin->ActiveStoneSkin == n ? 1 : 0;
+  if (GameState == GAME_CREATINGGAME) StartFromGameMenu();
+
+  const int now = drawing::MilliSecs();
+  if (PreviewTimer < now) {
+    PreviewTimer = LaterMs(now, 2500);
+    PreviewOffset += 3;
+    if (PreviewOffset > 6) PreviewOffset = 0;
+  }
+}
+
+void TGame::StartFromGameMenu() {
+  TStoneSkinPtr set = CurrentSkin->getActiveStoneSkin();
+  if (!set || !set->Image) {
+    CurrentSkin->SetActiveStoneSkin(1);
+    MaxColors = ActiveMaxColors();
+    StoneDisplaceX = StoneDisplaceY = 0;
+    StoneSetFactor = 1;
+    set = CurrentSkin->getActiveStoneSkin();
+  }
+  if (set) {
+    StoneDisplaceX = set->displaceX;
+    StoneDisplaceY = set->displaceY;
+  }
+  const int position = Widgets.lists.mixIt->ListPosClicked;
+  if (position >= 1 && position <= 4) {
+    MixItScoreMulti = kMixItChoices[position - 1].multi;
+    MixItTime = kMixItChoices[position - 1].time;
+    MixItActivated = 1;
+  } else {
+    MixItScoreMulti = 1;
+    MixItActivated = 0;
+  }
+  MixItTimer = 0;
+  InitStones();
+  CreateSudoku(CurrentLevel, 0);
+}
+
+void TGame::Draw_GameMenu() {
+  drawing::Cls();
+  drawing::SetColor(255, 255, 255);
+  for (const char* name : {"background", "field", "time", "highscore"}) DrawSprite(name);
+  GameMenu.Draw();
+  drawing::DrawImage(BlankImage, 15, 29, 0);
+
+  drawing::SetColor(0, 0, 0);
+  drawing::SetAlpha(0.2f);
+  drawing::DrawRect(0, 0, 800, 600);
+  ResetDrawing();
+
+  DrawFrameBox(250, 25, 300, 100);
+  DrawFrameBox(200, 130, 400, 355);
+  DrawFrameBox(230, 497, 340, 80);
+  DrawTitle(Text("GAMESETTINGS"), 400, 145);
+
+  drawing::SetImageFont(FontBold16);
+  const float inputX = float(Widgets.playerName->x);
+  DrawShadowedText(Text("PLAYERNAME") + ":", inputX + 2, 45, 0, 2, 0.5f);
+  DrawShadowedText(Text("DIFFICULTY") + ":" + std::to_string(CurrentLevel), 228, 185, 2, 2, 0.5f);
+  DrawShadowedText(Text("STONES") + ":", 228, 300, 2, 2, 0.5f);
+  DrawShadowedText(Text("PREVIEW") + ":", 228, 420, 2, 2, 0.5f);
+
+  const TGUISlider& slider = *Widgets.difficulty;
+  const float sx = float(slider.x), sy = float(slider.y), sw = float(slider.width);
+  drawing::SetImageFont(Font10);
+  drawing::SetColor(255, 255, 255);
+  drawing::SetAlpha(0.5f);
+  drawing::DrawText("|", sx + 5, sy + 20);
+  drawing::DrawText("|", sx + 5 + float(slider.width / 2), sy + 20);
+  drawing::DrawText("|", sx - 10 + sw, sy + 20);
+  drawing::SetAlpha(1);
+  const std::string easy = Text("DIFFICULTY_EASY");
+  const std::string average = Text("DIFFICULTY_AVERAGE");
+  const std::string hard = Text("DIFFICULTY_HARD");
+  drawing::DrawText(easy, sx - 5, sy + 32);
+  drawing::DrawText(average, sx + 5 + float(slider.width / 2) - float(drawing::TextWidth(average) / 2), sy + 32);
+  drawing::DrawText(hard, sx + 5 + sw - float(drawing::TextWidth(hard)), sy + 32);
+
+  drawing::SetImageFont(FontBold12);
+  const std::string level = std::to_string(CurrentLevel);
+  const std::string a = Text("DIFFICULTY_LEVEL" + level + "_A");
+  const std::string minStones = std::to_string(TruncToInt(Sudoku->Levels_MinStones[1]));
+  const std::string b = ReplaceAll(Text("DIFFICULTY_LEVEL" + level + "_B"), "%1", minStones);
+  Functions::BlockText(a + "\r \r" + b, 410, 185, 160, 150, 0, Font10, 255, 255, 255, 0);
+
+  TGUIobject::DrawAll("GameMenu", 0);
+
+  const TStoneSkinPtr set = CurrentSkin ? CurrentSkin->getActiveStoneSkin() : nullptr;
+  if (!set || !set->BGImage || !set->Image) return;
+  for (int i = 0; i < 3; ++i) {
+    const int x = 340 + 52 * i;
+    set->BGImage->Draw(x, 410, 0);
+    set->Image->Draw(x + 2 + StoneDisplaceX, 412 + StoneDisplaceY, i + PreviewOffset);
+    set->BGImage->Draw(x, 410, 1);
+  }
+}
+
+void TGame::Draw_CreatingGame() {
+  Draw_BaseGame();
+  DrawSprite("field");
+  DrawFrameBox(200, 200, 400, 200);
+  drawing::DrawText(Text("CREATING_GRIDLET"), 240, 230);
+  drawing::DrawText(Text("TRIES") + ": " + std::to_string(Sudoku->tries) + " / " + std::to_string(Sudoku->maxtries),
+                    240, 270);
+}

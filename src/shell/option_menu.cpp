@@ -1,0 +1,107 @@
+// The option menu: display mode and renderer (applied and saved with
+// "_APPLY"), language and theme (changed at once by their lists).
+#include <string>
+
+#include "drawing/graphics.h"
+#include "drawing/messages.h"
+#include "presentation/game_skin.h"
+#include "presentation/number_text.h"
+#include "shell/game.h"
+#include "shell/play_values.h"
+#include "shell/screen_drawing.h"
+#include "shell/screen_widgets.h"
+#include "shell/settings.h"
+#include "widgets/game_graphics.h"
+
+namespace {
+
+// Opened from the play screen, the menu sits 100 pixels higher over the board.
+bool OverPlayScreen() { return LastGameState == GAME_RUNNING; }
+
+class RaisedOptionWidgets {
+ public:
+  explicit RaisedOptionWidgets(bool raise) : raise_(raise) {
+    if (raise_) TGUIobject::DisplaceAll("OptionMenu", 0, -100);
+  }
+  ~RaisedOptionWidgets() {
+    if (raise_) TGUIobject::DisplaceAll("OptionMenu", 0, 100);
+  }
+  RaisedOptionWidgets(const RaisedOptionWidgets&) = delete;
+  RaisedOptionWidgets& operator=(const RaisedOptionWidgets&) = delete;
+
+ private:
+  bool raise_;
+};
+
+std::string SelectedText(const TGUIDropDown& list) {
+  if (list.ListPosClicked < 0 || list.ListPosClicked >= int(list.EntryList.size())) return "";
+  return list.EntryList[size_t(list.ListPosClicked)]->value;
+}
+
+void DrawFieldLabel(const std::string& key, const TGUIDropDown& list) {
+  DrawShadowedText(Text(key) + ":", float(list.x), float(list.y - 18), 2, 2, 0.3f);
+}
+
+}  // namespace
+
+void TGame::Update_OptionMenu() {
+  {
+    RaisedOptionWidgets raised(OverPlayScreen());
+    TGUIobject::UpdateAll("OptionMenu", 0);
+  }
+  if (Widgets.optionApply->GetClicks()) {
+    ApplyOptions();
+    GameState = LastGameState;
+  }
+  if (Widgets.optionCancel->GetClicks()) GameState = LastGameState;
+}
+
+void TGame::ApplyOptions() {
+  const TOptionLists& lists = Widgets.lists;
+  const TGraphicsResolutionsPtr mode = TGraphicsResolutions::GetByID(lists.resolution->ListPosEntryID);
+  if (!mode || mode->scrWidth < 800) return;
+  ScreenWidth = mode->scrWidth;
+  ScreenHeight = mode->scrHeight;
+  if (lists.refreshRate->ListPosClicked > 0) RefreshRate = ParseWholeNumber(SelectedText(*lists.refreshRate));
+  const int depthID = lists.fullscreen->ListPosEntryID;
+  Fullscreen = depthID == 1 || depthID == 2 ? 1 : 0;
+  GraphicsDepth = depthID == 1 ? 16 : depthID == 2 ? 32 : 0;
+  drawing::Print(std::to_string(Fullscreen) + " " + std::to_string(depthID));
+  if (lists.mode->ListPosClicked > 0) DirectXMode = lists.mode->ListPosEntryID;
+
+  SetConfig();
+  CurrentSkin->LoadConfig(0);
+  GameGraphics.Set(800, 600, 150, 0);
+  drawing::SetBlend(drawing::ALPHABLEND);
+  drawing::HideMouse();
+  SaveConfig("settings.xml");
+}
+
+void TGame::Draw_OptionMenu() {
+  const bool overGame = OverPlayScreen();
+  const float y0 = overGame ? -100.0f : 0.0f;
+  if (overGame) {
+    Draw_Running(0);
+  } else {
+    drawing::Cls();
+    ResetDrawing();
+    DrawSprite("startscreen");
+  }
+  RaisedOptionWidgets raised(overGame);
+  DrawFrameBox(180, y0 + 180, 420, 420);
+  DrawTitle(Text("SETTINGS"), 390, y0 + 195);
+
+  const TOptionLists& lists = Widgets.lists;
+  drawing::SetImageFont(FontBold16);
+  DrawShadowedText(Text("OPTION_DISPLAY") + ":", float(lists.resolution->x), float(lists.resolution->y - 40), 2, 2,
+                   0.5f);
+  DrawShadowedText(Text("OPTION_LOOK") + ":", float(lists.language->x), float(lists.language->y - 40), 2, 2, 0.5f);
+  drawing::SetImageFont(FontBold12);
+  DrawFieldLabel("SKINTHEME", *Widgets.theme);
+  DrawFieldLabel("LANGUAGE", *lists.language);
+  DrawFieldLabel("FULLSCREEN", *lists.fullscreen);
+  DrawFieldLabel("MODE", *lists.mode);
+  DrawFieldLabel("RESOLUTION", *lists.resolution);
+  DrawFieldLabel("REFRESHRATE_LONG", *lists.refreshRate);
+  TGUIobject::DrawAll("OptionMenu", 0);
+}

@@ -1,0 +1,59 @@
+// The repeat-game menu: a level code typed in brings back its puzzle.
+#include "drawing/graphics.h"
+#include "engine/level_code.h"
+#include "presentation/game_skin.h"
+#include "shell/game.h"
+#include "shell/play_values.h"
+#include "shell/screen_drawing.h"
+#include "shell/screen_widgets.h"
+#include "support/functions.h"
+#include "support/text_util.h"
+
+void TGame::Update_RepeatGameMenu() {
+  TGUIobject::UpdateAll("RepeatGameMenu", 0);
+  // Codes are shown in upper case, while the input types lower case
+  // letters, which the hexadecimal reading would take for 0.
+  Widgets.levelCode->value = UpperAscii(Widgets.levelCode->value);
+  if (Widgets.repeatStart->GetClicks()) StartFromLevelCode();
+  if (Widgets.repeatCancel->GetClicks()) {
+    LevelCodeMessage.clear();
+    GameState = LastGameState;
+  }
+}
+
+void TGame::StartFromLevelCode() {
+  const std::optional<LevelCodeParts> parts = ReadLevelCode(TrimBlanks(Widgets.levelCode->value));
+  if (!parts) {
+    LevelCodeMessage = "LEVELCODE_INVALID";
+    return;
+  }
+  LevelCodeMessage.clear();
+  CurrentSkin->SetActiveStoneSkin(parts->stone_set);
+  const TStoneSkinPtr set = CurrentSkin->getActiveStoneSkin();
+  MaxColors = set ? set->MaxColors : 0;
+  InitStones();
+  const PuzzleSetup setup = CreateSudoku(parts->level, parts->seed);
+  MixItScoreMulti = 1;
+  MixItActivated = 0;
+  MixItTimer = 0;
+  if (setup.status == GenerationStatus::kImpossible) LevelCodeMessage = "LEVELCODE_IMPOSSIBLE";
+}
+
+void TGame::Draw_RepeatGameMenu() {
+  if (LastGameState == GAME_STARTMENU) {
+    Draw_StartMenu();
+  } else {
+    drawing::Cls();
+    ResetDrawing();
+    DrawSprite("startscreen");
+  }
+  DrawFrameBox(180, 180, 420, 220);
+  DrawTitle(Text("REPEATGAME"), 390, 195);
+  const TGUIinput& input = *Widgets.levelCode;
+  drawing::SetImageFont(FontBold12);
+  DrawShadowedText(Text("LEVELCODE") + ":", float(input.x), float(input.y - 18), 2, 2, 0.5f);
+  TGUIobject::DrawAll("RepeatGameMenu", 0);
+  if (!LevelCodeMessage.empty()) {
+    Functions::BlockText(Text(LevelCodeMessage), 200, 312, 380, 24, 1, FontBold12, 255, 150, 130, 0);
+  }
+}

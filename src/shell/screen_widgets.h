@@ -1,0 +1,44 @@
+// Every widget of every screen, made once at start-up.
+#pragma once
+
+#include <array>
+
+#include "widgets/gui_button.h"
+#include "widgets/gui_dropdown.h"
+#include "widgets/gui_input.h"
+#include "widgets/gui_slider.h"
+#include "widgets/option_lists.h"
+
+struct TScreenWidgets {
+  // Game menu.
+  TGUIinputPtr playerName;
+  TGUIButtonPtr gameStart;
+  TGUISliderPtr difficulty;
+  std::array<TGUIButtonPtr, 4> stoneSets;  // stone set n in slot n - 1
+  // Start menu.
+  TGUIButtonPtr startGame, repeatGame, howToPlay, settings, quitGame;
+  // Number picker.
+  TGUIButtonPtr selectNothing, closePicker;
+  // Repeat-game menu.
+  TGUIinputPtr levelCode;
+  TGUIButtonPtr repeatStart, repeatCancel;
+  // Option menu (the Mix It list of the game menu sits in `lists` too).
+  TGUIButtonPtr optionApply, optionCancel;
+  TOptionLists lists;
+  TGUIDropDownPtr theme;
+  // Play screen: the seven commands and the help button.
+  std::array<TGUIButtonPtr, 7> inGame;
+  TGUIButtonPtr help;
+  // Info box.
+  TGUIButtonPtr infoClose;
+};
+
+extern TScreenWidgets Widgets;
+
+// In-game command buttons by position.
+enum InGameCommand { kNewGame = 0, kHint, kShowWrong, kSolve, kClearBoard, kSettings, kQuitToMenu };
+
+// Creates the widgets in their start-up order and fills the option lists.
+void CreateScreenWidgets();
+// Adds one entry per theme but the first to the theme list.
+void FillThemeList();

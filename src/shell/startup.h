@@ -1,0 +1,12 @@
+// The start-up sequence: every global object, the settings, the graphics,
+// the shared pictures and fonts, every widget and the theme, in a fixed
+// order, ending in the logo state.
+#pragma once
+
+#include <string>
+
+// Runs the sequence once in the current working folder; a second call does
+// nothing. Raised errors (settings, graphics, theme) are not caught.
+void StartUp();
+// The window title: name, version, build date and where to get it.
+std::string WindowTitle();
