@@ -70,15 +70,11 @@ void DrawEmblem(Canvas& c, const Palette& p, float x, float y, float tile, float
   for (int i = 0; i < 9; ++i) {
     float tx = x + float(i % 3) * (tile + gap), ty = y + float(i / 3) * (tile + gap);
     Sdf shape = Box(tx, ty, tx + tile, ty + tile, tile * 0.2f);
-    PlateLook look;
     bool centre = i == 4;
-    look.top = centre ? Scaled(p.accent, 1.2f) : p.stoneTop;
-    look.bottom = centre ? p.accentDeep : p.stoneBottom;
-    look.rimLight = 0.8f;
-    look.shadow = Rgb8(8, 8, 12, 170);
-    look.shadowDy = int(std::ceil(tile / 16.0f));
-    look.shadowBlur = tile / 14.0f;
-    look.outline = 0.2f;
+    PlateLook look = Plate(centre ? Scaled(p.accent, 1.2f) : p.stoneTop, centre ? p.accentDeep : p.stoneBottom)
+                         .Rims(0.8f, 0.3f)
+                         .DropShadow(170, int(std::ceil(tile / 16.0f)), tile / 14.0f)
+                         .Outlined(0.2f);
     RaisedPlate(c, shape, ty, ty + tile, look);
     std::string d(1, char('0' + kMagic[i]));
     DrawLabel(c, digits, d, tx + tile / 2, ty + tile * 0.78f, Align::Centre, Solid(centre ? p.cream : p.ink),
@@ -118,15 +114,7 @@ Canvas PlayBackground(const Palette& p, Decor decor) {
 Canvas BoardFrame(const Palette& p, Decor decor) {
   Canvas c(kScreenW, kScreenH);
   Sdf ring = Subtract(BoxOf(kBoardFrame, 16), BoxOf(kBoardWell, 10));
-  PlateLook look;
-  look.top = p.frameTop;
-  look.bottom = p.frameBottom;
-  look.rimLight = 0.6f;
-  look.rimDark = 0.5f;
-  look.shadow = Rgb8(8, 8, 12, 150);
-  look.shadowDy = 4;
-  look.shadowBlur = 5.0f;
-  look.outline = 0.5f;
+  PlateLook look = Plate(p.frameTop, p.frameBottom).Rims(0.6f, 0.5f).DropShadow(150, 4, 5.0f).Outlined(0.5f);
   RaisedPlate(c, ring, float(kBoardFrame.y), float(kBoardFrame.y + kBoardFrame.h), look);
   // Block lines sit in the wider gaps between the 3 x 3 blocks.
   std::vector<Sdf> lines;
@@ -189,14 +177,19 @@ Canvas StartScreen(const Palette& p, Decor decor) {
   return c;
 }
 
+namespace {
+
+// The raised plates that carry captions on the side panel.
+void CaptionPlate(Canvas& c, const Palette& p, float x1, float y1) {
+  PlateLook look = Plate(Scaled(p.panel, 1.15f), Scaled(p.panel, 0.8f)).DropShadow(130, 1, 1.6f).Outlined(0.5f);
+  RaisedPlate(c, Box(1, 1, x1, y1, 8), 1, y1, look);
+}
+
+}  // namespace
+
 Canvas TimePlate(const Palette& p) {
   Canvas c(kTimePlate.w, kTimePlate.h);
-  PlateLook look;
-  look.top = Scaled(p.panel, 1.15f);
-  look.bottom = Scaled(p.panel, 0.8f);
-  look.shadow = Rgb8(8, 8, 12, 120);
-  look.outline = 0.5f;
-  RaisedPlate(c, Box(1, 1, float(c.width()) - 1, float(c.height()) - 3, 8), 1, float(c.height()) - 3, look);
+  CaptionPlate(c, p, float(c.width()) - 1, float(c.height()) - 3);
   return c;
 }
 
@@ -209,12 +202,7 @@ Canvas HighscorePanel(const Palette& p) {
     float y = float(kHighscoreListY - kHighscore.y + 12 * i) + 1.0f;
     c.Fill(Rasterize(c.width(), c.height(), Box(8, y, w - 8, y + 12, 3)), Rgb8(255, 255, 255), 0.04f);
   }
-  PlateLook look;
-  look.top = Scaled(p.panel, 1.15f);
-  look.bottom = Scaled(p.panel, 0.8f);
-  look.shadow = Rgb8(8, 8, 12, 120);
-  look.outline = 0.5f;
-  RaisedPlate(c, Box(1, 1, w - 1, 25, 8), 1, 25, look);
+  CaptionPlate(c, p, w - 1, 25);
   return c;
 }
 
@@ -239,39 +227,21 @@ Canvas GaugeFront(const Palette& p) {
   c.Fill(Rasterize(c.width(), c.height(), Intersect(Outline(track, 0.7f), track)), Rgb8(255, 255, 255), 0.25f);
   Gloss(c, Box(float(kGaugeTrackX0), float(kGaugeTrackY0) + 1, float(kGaugeTrackX1) - 2, 14, 6), 7, 14, 0.22f);
   // The caption plate hides whatever slides in from the left.
-  PlateLook look;
-  look.top = Scaled(p.panel, 1.15f);
-  look.bottom = Scaled(p.panel, 0.8f);
-  look.shadow = Rgb8(8, 8, 12, 140);
-  look.shadowDy = 1;
-  look.shadowBlur = 1.5f;
-  look.outline = 0.5f;
-  RaisedPlate(c, Box(1, 1, float(kGaugePlateW), float(c.height()) - 3, 8), 1, float(c.height()) - 3, look);
+  CaptionPlate(c, p, float(kGaugePlateW), float(c.height()) - 3);
   return c;
 }
 
 Canvas MixItMark(const Palette& p) {
   Canvas c(100, 16);
   Sdf bar = Box(-20, 1, 99, 15, 7);
-  PlateLook look;
-  look.top = Scaled(p.accent, 1.25f);
-  look.bottom = p.accentDeep;
-  look.rimLight = 0.5f;
-  look.outline = 0.4f;
+  PlateLook look = Plate(Scaled(p.accent, 1.25f), p.accentDeep).Rims(0.5f, 0.30f).Outlined(0.4f);
   RaisedPlate(c, bar, 1, 15, look);
   return c;
 }
 
 Canvas LevelMark(const Palette& p) {
   Canvas c(12, 22);
-  PlateLook look;
-  look.top = Scaled(p.accent, 1.3f);
-  look.bottom = p.accentDeep;
-  look.rimLight = 0.7f;
-  look.shadow = Rgb8(8, 8, 12, 160);
-  look.shadowDy = 1;
-  look.shadowBlur = 1.0f;
-  look.outline = 0.6f;
+  PlateLook look = Plate(Scaled(p.accent, 1.3f), p.accentDeep).Rims(0.7f, 0.30f).DropShadow(160, 1, 1.0f).Outlined(0.6f);
   RaisedPlate(c, Box(1.5f, 1.5f, 10.5f, 19.5f, 4.5f), 1, 20, look);
   return c;
 }

@@ -324,15 +324,7 @@ Canvas StoneBackground(const Palette& p) {
   Sdf body = Box(1.0f, 1.0f, 49.0f, 47.5f, 9.0f);
   // Frame 0: the stone under the face.
   Canvas base(kStoneSize, kStoneSize);
-  PlateLook look;
-  look.top = p.stoneTop;
-  look.bottom = p.stoneBottom;
-  look.rimLight = 0.9f;
-  look.rimDark = 0.35f;
-  look.shadow = Rgb8(8, 8, 12, 150);
-  look.shadowDy = 2;
-  look.shadowBlur = 1.0f;
-  look.outline = 0.18f;
+  PlateLook look = Plate(p.stoneTop, p.stoneBottom).Rims(0.9f, 0.35f).DropShadow(150, 2, 1.0f).Outlined(0.18f);
   RaisedPlate(base, body, 1, 47, look);
   // A shallow dish in the middle makes the face sit on the stone: shaded
   // under its upper rim, lit along its lower rim, soft at the edges.

@@ -18,7 +18,31 @@ struct PlateLook {
   int shadowDy = 2;
   float shadowBlur = 2.0f;
   float outline = 0.0f;     // alpha of a thin dark outline
+
+  PlateLook& Rims(float light, float dark) {
+    rimLight = light;
+    rimDark = dark;
+    return *this;
+  }
+  // A soft shadow below, of the given alpha (0..255), offset and blur.
+  PlateLook& DropShadow(int alpha, int dy, float blur) {
+    shadow = Rgb8(8, 8, 12, alpha);
+    shadowDy = dy;
+    shadowBlur = blur;
+    return *this;
+  }
+  PlateLook& Outlined(float alpha) {
+    outline = alpha;
+    return *this;
+  }
 };
+// A plate with this body gradient and the default rims.
+inline PlateLook Plate(Rgba top, Rgba bottom) {
+  PlateLook look;
+  look.top = top;
+  look.bottom = bottom;
+  return look;
+}
 
 // A plate lit from above over the vertical span [y0, y1].
 void RaisedPlate(Canvas& c, const Sdf& shape, float y0, float y1, const PlateLook& look);

@@ -18,11 +18,7 @@ Rgba Grey(Rgba c) {
 Canvas ButtonFace(const Palette& p, int w, int h, State s) {
   Canvas c(w, h);
   Sdf body = Box(1.0f, 1.0f, float(w) - 1.0f, float(h) - 2.5f, 8.0f);
-  PlateLook look;
-  look.shadow = Rgb8(8, 8, 12, 140);
-  look.shadowDy = 1;
-  look.shadowBlur = 1.0f;
-  look.outline = 0.55f;
+  PlateLook look = Plate(p.button, p.buttonDeep).DropShadow(140, 1, 1.0f).Outlined(0.55f);
   switch (s) {
     case kNormal:
       look.top = Scaled(p.button, 1.25f);
@@ -79,13 +75,7 @@ Canvas SliderStrip(const Palette& p) {
     Canvas groove(kW * 3, kH);
     Sdf shape = Box(4.0f, kTop, float(kW * 3) - 4.0f, kBottom, 4.0f);
     if (filled) {
-      PlateLook look;
-      look.top = Scaled(p.accent, 1.2f);
-      look.bottom = p.accentDeep;
-      look.rimLight = 0.5f;
-      look.rimDark = 0.2f;
-      look.outline = 0.5f;
-      RaisedPlate(groove, shape, kTop, kBottom, look);
+      RaisedPlate(groove, shape, kTop, kBottom, Plate(Scaled(p.accent, 1.2f), p.accentDeep).Rims(0.5f, 0.2f).Outlined(0.5f));
     } else {
       Recessed(groove, shape, kTop, kBottom, p.well, p.slot, 0.7f);
     }
@@ -94,14 +84,10 @@ Canvas SliderStrip(const Palette& p) {
   for (int held = 0; held < 2; ++held) {
     Canvas knob(kW, kH);
     Sdf disc = Circle(17.5f, 19.0f, 11.0f);
-    PlateLook look;
-    look.top = held ? Scaled(p.accent, 1.15f) : p.cream;
-    look.bottom = held ? p.accentDeep : Scaled(p.stoneBottom, 0.9f);
-    look.rimLight = 0.8f;
-    look.shadow = Rgb8(8, 8, 12, 170);
-    look.shadowDy = 2;
-    look.shadowBlur = 1.5f;
-    look.outline = 0.5f;
+    PlateLook look = Plate(held ? Scaled(p.accent, 1.15f) : p.cream, held ? p.accentDeep : Scaled(p.stoneBottom, 0.9f))
+                         .Rims(0.8f, 0.3f)
+                         .DropShadow(170, 2, 1.5f)
+                         .Outlined(0.5f);
     RaisedPlate(knob, disc, 8, 30, look);
     Recessed(knob, Circle(17.5f, 19.0f, 4.0f), 15, 23, held ? p.accentDeep : p.accent, held ? p.accent : p.accentDeep, 0.4f);
     strip.Draw(knob, (held ? 7 : 3) * kW, 0);
