@@ -155,12 +155,15 @@ void TGame::DrawStones_ActiveField(int flag) {
     }
 }
 
-void TGame::DrawPlayTime(float x, float y) {
-  const int64_t elapsed = int64_t(int32_t(uint32_t(drawing::MilliSecs()) - uint32_t(GameStartTime)));
-  int64_t seconds = std::max<int64_t>(elapsed, 0) / 1000;
+std::string PlayTimeText(int elapsedMs) {
+  int64_t seconds = std::max(elapsedMs, 0) / 1000;
   const int64_t minutes = seconds / 60;
   seconds -= 60 * minutes;
-  const std::string text = TwoDigits(minutes) + ":" + TwoDigits(seconds);
+  return TwoDigits(minutes) + ":" + TwoDigits(seconds);
+}
+
+void TGame::DrawPlayTime(float x, float y) {
+  const std::string text = PlayTimeText(int(uint32_t(drawing::MilliSecs()) - uint32_t(GameStartTime)));
   drawing::SetImageFont(FontBold20);
   drawing::SetAlpha(0.3f);
   drawing::SetColor(0, 0, 0);

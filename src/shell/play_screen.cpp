@@ -6,6 +6,7 @@
 
 #include "drawing/input.h"
 #include "drawing/messages.h"
+#include "engine/level_code.h"
 #include "engine/random.h"
 #include "presentation/game_skin.h"
 #include "presentation/particle_effect.h"
@@ -13,6 +14,7 @@
 #include "shell/game.h"
 #include "shell/play_values.h"
 #include "shell/screen_widgets.h"
+#include "support/functions.h"
 #include "support/text_util.h"
 #include "widgets/input_trackers.h"
 
@@ -35,7 +37,16 @@ void ClosePicker() {
 
 }  // namespace
 
-PuzzleSetup TGame::CreateSudoku(int level, int seed) { return CreatePuzzle(level, seed); }
+PuzzleSetup TGame::CreateSudoku(int level, int seed) {
+  const PuzzleSetup setup = CreatePuzzle(level, seed);
+  if (setup.status == GenerationStatus::kAccepted) {
+    // The code and the generated board in the log, so a replay can be checked.
+    const int stoneSet = CurrentSkin ? CurrentSkin->ActiveStoneSkin : 0;
+    drawing::Print("LevelCode:" + FormLevelCode(CurrentLevel, stoneSet, Sudoku->seed));
+    Functions::printMap(setup.generated);
+  }
+  return setup;
+}
 
 void TGame::InitStones() {
   for (int i = 1; i <= MappedSymbols(MaxColors); ++i) ReplaceStonesPreview[size_t(i)] = ReplaceStones[size_t(i)] = i;

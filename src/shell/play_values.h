@@ -46,5 +46,7 @@ extern drawing::ImageFontPtr Font10, Font12, FontBold12, FontBold14, FontBold16,
 bool PointerInBox(float x, float y, float width, float height);
 // Milliseconds later, wrapping like the clock instead of overflowing.
 int LaterMs(int now, int ms);
+// Minutes and seconds played, each at least two digits: "62:05".
+std::string PlayTimeText(int elapsedMs);
 // The text of a language key.
 std::string Text(const std::string& key);

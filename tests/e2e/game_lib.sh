@@ -1,0 +1,94 @@
+# Helpers of the game's end-to-end scripts: running headless scripts,
+# comparing their shots with the reference pictures, and the screen
+# positions the scripts click at (game coordinates).
+source "$(dirname "$0")/lib.sh"
+REFERENCE_DIR="$(cd "$(dirname "$0")" && pwd)/reference"
+
+# The logo runs its four phases in about 341 updates; this is safely past it.
+LOGO_UPDATES=350
+
+# Start menu.
+START_GAME="400 318"
+REPEAT_GAME="400 358"
+SETTINGS="400 438"
+QUIT_GAME="400 478"
+# Game menu.
+PLAYER_NAME="400 95"
+MIXIT_LIST="300 273"
+MIXIT_EVERY_MINUTE="260 315"
+STONES_OBJECTS="490 343"
+GAME_MENU_START="400 538"
+# Play screen: the in-game buttons from the top, and the help button.
+NEW_GAME="100 47"
+HINT="100 81"
+SOLVE="100 149"
+HELP="770 575"
+# Repeat-game box.
+LEVEL_CODE="420 285"
+REPEAT_START="290 358"
+REPEAT_CANCEL="490 358"
+
+# Runs a script in the current folder, its debug log into the given file.
+run_headless() {
+  local script="$1" log="$2" code=0
+  timeout 300 "$GRIDLET_BIN" --headless "$script" > "$log" || code=$?
+  [ "$code" = 0 ] || fail "headless run of $script exited with $code"
+}
+
+# Compares a shot with its reference picture. With GRIDLET_UPDATE_REFERENCE=1
+# the shot becomes the reference instead (look at it before committing).
+check_shot() {
+  local shot="$1" name
+  name="$(basename "$1")"
+  [ -f "$shot" ] || fail "shot $name is missing"
+  if [ "${GRIDLET_UPDATE_REFERENCE:-0}" = 1 ]; then
+    cp "$shot" "$REFERENCE_DIR/$name"
+    return
+  fi
+  [ -f "$REFERENCE_DIR/$name" ] || fail "no reference picture $name (make it with GRIDLET_UPDATE_REFERENCE=1)"
+  cmp -s "$shot" "$REFERENCE_DIR/$name" || fail "$name differs from its reference picture"
+}
+
+# Script lines typing text one key at a time: the same key fires again only
+# after 100 ms, so each key gets a pause.
+type_slowly() {
+  local text="$1" i
+  for ((i = 0; i < ${#text}; i++)); do
+    echo "type ${text:i:1}"
+    echo "wait 4"
+  done
+}
+
+# Script lines pressing a key n times, with the same pause.
+press_times() {
+  local key="$1" n="$2" i
+  for ((i = 0; i < n; i++)); do
+    echo "key $key"
+    echo "wait 4"
+  done
+}
+
+# The debug log's level code and the generated board (the nine lines after it).
+generated_board() {
+  grep -A9 "^LevelCode:" "$1" | head -n 10
+}
+
+# "score name" per record of a highscore file: a 32-bit little-endian score,
+# a length byte and that many name bytes; "BROKEN" when the file does not
+# end exactly after a record.
+highscore_records() {
+  local -a bytes
+  read -r -a bytes < <(od -An -tu1 -v "$1" | tr '\n' ' ')
+  local n=${#bytes[@]} i=0 score len name k
+  while ((i + 5 <= n)); do
+    score=$((bytes[i] | bytes[i + 1] << 8 | bytes[i + 2] << 16 | bytes[i + 3] << 24))
+    ((score >= 2147483648)) && score=$((score - 4294967296))
+    len=${bytes[i + 4]}
+    ((i + 5 + len <= n)) || break
+    name=""
+    for ((k = 0; k < len; k++)); do name+=$(printf "\\$(printf %03o "${bytes[i + 5 + k]}")"); done
+    echo "$score $name"
+    i=$((i + 5 + len))
+  done
+  ((i == n)) || echo "BROKEN"
+}
