@@ -50,7 +50,7 @@ bool ScanPass(PackedBoard& board, FillCounters& counters) {
   return false;
 }
 
-bool CountFill(PackedBoard& board, FillCounters& counters) {
+bool CountFillPortable(PackedBoard& board, FillCounters& counters) {
   // The empty cells in engine order; cells filled meanwhile drop out.
   uint8_t empty[kBoardCells];
   int count = 0;
@@ -78,4 +78,8 @@ bool CountFill(PackedBoard& board, FillCounters& counters) {
     count = kept;
     if (!changed) return true;
   }
+}
+
+bool CountFill(PackedBoard& board, FillCounters& counters) {
+  return WideFillAvailable() ? CountFillWide(board, counters) : CountFillPortable(board, counters);
 }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "engine/fresh_draws.h"
 #include "engine/random.h"
 #include "engine/search.h"
 #include "engine/sudoku.h"
@@ -31,22 +32,32 @@ int FallBack(int level, TSudokuHost& host) {
   return std::max(level - 1, 0);
 }
 
-void PlaceRandomDigits(PackedBoard& board, MersenneTwister& twister) {
+// The draws of a fixed seed, straight from the twister.
+struct TwisterDraws {
+  MersenneTwister* twister;
+  unsigned Next9() { return twister->Next() % 9u; }
+};
+
+// Every draw is RandRange(0, 8) or RandRange(1, 9): the output mod 9.
+template <typename Draws>
+void PlaceRandomDigits(PackedBoard& board, Draws& draws_out) {
+  Draws draws = draws_out;  // a local copy stays in registers
   for (int n = 0; n < kGivenDigits; ++n) {
     int cell = 0;
     unsigned candidates = 0;
     do {
-      const int x = static_cast<int>(twister.Next() % 9u);
-      const int y = static_cast<int>(twister.Next() % 9u);
+      const int x = static_cast<int>(draws.Next9());
+      const int y = static_cast<int>(draws.Next9());
       cell = CellIndex(x, y);
       candidates = board.Candidates(cell);
     } while (candidates == 0);
     int digit = 0;
     do {
-      digit = 1 + static_cast<int>(twister.Next() % 9u);
+      digit = 1 + static_cast<int>(draws.Next9());
     } while (!(candidates & DigitBit(digit)));
     board.Place(cell, digit);
   }
+  draws_out = draws;
 }
 
 float CeilCells(int min_stones, float fraction) {
@@ -105,10 +116,12 @@ GenerationResult TSudoku::RunGeneration(int level, int fixed_seed) {
   SearchContext context = NewSearchContext();
   PackedBoard board;
   MersenneTwister& twister = PuzzleTwister();
-  // Fresh seeds count up by one per attempt, so their seeding is computed
-  // eight at a time.
-  std::unique_ptr<TwisterSeedingBatch> seeding;
-  if (fixed_seed == 0) seeding = std::make_unique_for_overwrite<TwisterSeedingBatch>();
+  TwisterDraws fixed_draws{&twister};
+  // Fresh seeds count up by one per attempt, so their draws are computed
+  // many seeds at a time; the puzzle generator catches up at the end.
+  std::unique_ptr<FreshSeedDraws> fresh_draws;
+  FreshSeedDraws::Cursor fresh_cursor{};
+  if (fixed_seed == 0) fresh_draws = std::make_unique_for_overwrite<FreshSeedDraws>();
   int accept_level = level;
   bool accepted = false;
   bool impossible = false;
@@ -123,11 +136,11 @@ GenerationResult TSudoku::RunGeneration(int level, int fixed_seed) {
     seed = fixed_seed != 0 ? fixed_seed : TruncToInt(start_time + static_cast<float>(tries));
     if (fixed_seed != 0) {
       twister.Seed(static_cast<uint32_t>(seed));
+      PlaceRandomDigits(board, fixed_draws);
     } else {
-      twister.SeedFrom(seeding->WordsFor(static_cast<uint32_t>(seed)), TwisterSeedingBatch::kLanes,
-                       TwisterSeedingBatch::kWordsKept);
+      fresh_cursor = fresh_draws->Start(static_cast<uint32_t>(seed));
+      PlaceRandomDigits(board, fresh_cursor);
     }
-    PlaceRandomDigits(board, twister);
 
     context.search_value = 0;
     context.steps = 0;
@@ -166,7 +179,11 @@ GenerationResult TSudoku::RunGeneration(int level, int fixed_seed) {
     }
   }
 
-  twister.Materialize();  // the seeding batch goes away with this call
+  if (fresh_draws) {
+    // Effects draw on from where the last attempt left the generator.
+    twister.Seed(fresh_draws->Seed());
+    twister.Discard(fresh_draws->Drawn(fresh_cursor));
+  }
   host.ResetLoopTiming();
   board.Store(FCells);
   GenerationResult result;

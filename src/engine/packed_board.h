@@ -124,3 +124,8 @@ bool ScanPass(PackedBoard& board, FillCounters& counters);
 // The count technique with a scan after each digit it finds; false when it
 // met an empty cell without candidates.
 bool CountFill(PackedBoard& board, FillCounters& counters);
+// The same, cell by cell on any processor, and all cells at once with
+// 512-bit vectors where WideFillAvailable(); CountFill picks one.
+bool CountFillPortable(PackedBoard& board, FillCounters& counters);
+bool CountFillWide(PackedBoard& board, FillCounters& counters);
+bool WideFillAvailable();

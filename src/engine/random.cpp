@@ -20,20 +20,6 @@ int32_t LehmerStep(int32_t s) {
 
 }  // namespace
 
-// Plain loops over the lanes, which the compiler turns into vector code;
-// the AVX2 version multiplies all eight lanes in one instruction.
-__attribute__((target_clones("avx2", "default"))) void ComputeSeeding(uint32_t* words, uint32_t first) {
-  constexpr int kLanes = TwisterSeedingBatch::kLanes;
-  uint32_t w[kLanes];
-  for (int lane = 0; lane < kLanes; ++lane) words[lane] = w[lane] = first + static_cast<uint32_t>(lane);
-  for (int i = 1; i < TwisterSeedingBatch::kWordsKept; ++i) {
-    for (int lane = 0; lane < kLanes; ++lane) {
-      w[lane] = 1812433253u * (w[lane] ^ (w[lane] >> 30)) + static_cast<uint32_t>(i);
-      words[i * kLanes + lane] = w[lane];
-    }
-  }
-}
-
 MersenneTwister& PuzzleTwister() {
   static MersenneTwister twister;
   return twister;
