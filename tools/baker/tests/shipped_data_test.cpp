@@ -337,6 +337,8 @@ TEST_P(ShippedLanguage, TrueTypeLabelsFitTheirPlaces) {
   EXPECT_LE(bold14.Measure(keys["CREATING_GRIDLET"]), 340);
   EXPECT_LE(bold14.Measure(keys["TRIES"] + ": 500000 / 500000"), 340);
   EXPECT_LE(bold12.Measure(keys["LEVELCODE"] + ":"), 200);
+  // Level-code complaints: one line of a 380-pixel box under the code.
+  for (const char* k : {"LEVELCODE_INVALID", "LEVELCODE_IMPOSSIBLE"}) EXPECT_LT(bold12.Measure(keys[k]), 380) << k;
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLanguages, ShippedLanguage, ::testing::Values("german", "english"));
