@@ -1,5 +1,6 @@
 #include "shell/base_game.h"
 
+#include <cmath>
 #include <cstdint>
 
 #include "drawing/files.h"
@@ -37,12 +38,16 @@ void TBaseGame::DrawCursor() {
 
 int TBaseGame::GameLoop() {
   KeyWrapper.allowKey(13, 3, 400, 100);
+  // A pass that runs several updates would see a press of Escape or F12
+  // only when it fell on its last update; presses in the others are kept.
+  bool escape_hit = false, f12_hit = false;
   for (;;) {
-    if (KeyManager.IsHit(KEY_ESCAPE)) {
+    if (KeyManager.IsHit(KEY_ESCAPE) || escape_hit) {
       QuitGame = 1;
       break;
     }
-    if (KeyManager.IsHit(KEY_F12)) TakeScreenshot();
+    if (KeyManager.IsHit(KEY_F12) || f12_hit) TakeScreenshot();
+    f12_hit = false;
     bool idle = true;
     if (LastTime == 0) LastTime = drawing::MilliSecs();
     int now = drawing::MilliSecs();
@@ -54,10 +59,14 @@ int TBaseGame::GameLoop() {
       drawing::BeginFixedUpdate();
       KeyManager.changeStatus();
       MouseManager.changeStatus(0);
+      escape_hit = escape_hit || KeyManager.IsHit(KEY_ESCAPE);
+      f12_hit = f12_hit || KeyManager.IsHit(KEY_F12);
       Update();
       UpdateAccumulator -= dt;
       idle = false;
     }
+    const int frames_started = drawing::MilliSecs();
+    int frames_drawn = 0;
     while (DrawAccumulator >= graphicdt) {
       Draw(1);
       DrawCursor();
@@ -65,6 +74,12 @@ int TBaseGame::GameLoop() {
       if (KeyManager.IsHit(KEY_ESCAPE)) QuitGame = 1;
       DrawAccumulator -= graphicdt;
       idle = false;
+      // Frames that take longer to draw than the time they stand for would
+      // pile up without end and starve input: the missed ones are dropped.
+      ++frames_drawn;
+      if (Elapsed(frames_started, drawing::MilliSecs()) > frames_drawn * 1000 / 30) {
+        DrawAccumulator = std::fmod(DrawAccumulator, graphicdt);
+      }
     }
     if (idle) drawing::Delay(1);
     if (drawing::AppTerminate() || QuitGame == 1) break;
