@@ -60,7 +60,8 @@ std::string TwoDigits(int64_t n) { return (n < 10 ? "0" : "") + std::to_string(n
 
 int TGame::GetStoneFrame(int symbol) const { return symbol - 1; }
 
-// Cells the sweep has passed show the new mapping already.
+// Cells the sweep has passed show the new mapping already; on the rows it
+// runs right to left a cell changes one step after the swirl left it.
 int TGame::GetStoneColor(int column, int row) const {
   const int digit = SlotOf(PlayMaps.Map[column][row][0]);
   const int p = ReplaceStonesPosition;
@@ -69,7 +70,7 @@ int TGame::GetStoneColor(int column, int row) const {
     const int sweepRow = p / 9;
     if (sweepRow > 8 || row < sweepRow) return ReplaceStonesPreview[size_t(digit)];
     if (sweepRow % 2 == 1) {
-      if (column > 8 - sweepColumn && row <= sweepRow) return ReplaceStonesPreview[size_t(digit)];
+      if (column > 9 - sweepColumn && row <= sweepRow) return ReplaceStonesPreview[size_t(digit)];
     } else if (column < sweepColumn && row <= sweepRow) {
       return ReplaceStonesPreview[size_t(digit)];
     }

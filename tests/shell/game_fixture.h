@@ -1,0 +1,155 @@
+// The whole game started once per test program in a copy of the built game
+// folder, with the software renderer and a clock that moves only when a
+// test says so. Each test gets the game back in a known place.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "../drawing/temp_dir.h"
+#include "drawing/graphics.h"
+#include "drawing/input.h"
+#include "drawing/platform.h"
+#include "engine/sudoku_host.h"
+#include "presentation/game_skin.h"
+#include "presentation/theme_host.h"
+#include "shell/game.h"
+#include "shell/game_host.h"
+#include "shell/play_values.h"
+#include "shell/screen_widgets.h"
+#include "shell/settings.h"
+#include "shell/startup.h"
+#include "support/localization.h"
+#include "widgets/game_graphics.h"
+#include "widgets/input_trackers.h"
+#include "widgets/option_lists.h"
+
+class GameClock : public drawing::Platform {
+ public:
+  static inline int now = 100000;
+  void Poll(drawing::InputState&) override {}
+  int Millis() override { return now; }
+  void Sleep(int ms) override { now += ms; }
+  bool IsVirtual() const override { return true; }
+};
+
+class GameTest : public ::testing::Test {
+ public:
+  static void SetUpTestSuite() {
+    if (Game) return;
+    // The build puts the game folder beside the tests folder.
+    const auto build = std::filesystem::canonical("/proc/self/exe").parent_path().parent_path();
+    ASSERT_TRUE(std::filesystem::exists(build / "game" / "settings.xml")) << "build the game_data target first";
+    std::filesystem::copy(build / "game", Work().str(), std::filesystem::copy_options::recursive);
+    std::filesystem::remove(Work() / "highscore.dat");
+    Enter();
+    StartUp();
+    Skin() = CurrentSkin;
+    Host() = std::make_shared<TGameSudokuHost>();
+  }
+
+  void SetUp() override {
+    Enter();
+    // Other tests of this program close the graphics and forget the
+    // languages and the theme; bring them back.
+    if (!drawing::GraphicsOpen()) {
+      ASSERT_TRUE(drawing::Graphics(800, 600, 0, 60, 0));
+    }
+    GameGraphics.Set(800, 600, 150, 0);
+    if (Localization::Languages().empty()) ScanLanguages("lang");
+    Localization::SetLanguage("english");
+    CurrentSkin = Skin();
+    CurrentSkin->SetActiveStoneSkin(1);
+    StoneSetFactor = 1;
+    SetSudokuHost(Host());
+    drawing::FlushKeys();
+    drawing::FlushMouse();
+    MouseManager = TMouseManager{};
+    KeyManager = TKeyManager{};
+    ActiveUid = 0;
+    QuitGame = 0;
+    LastGameState = GameState = GAME_STARTMENU;
+    PointAt(0, 0);
+  }
+
+  void TearDown() override {
+    drawing::SetPlatform(nullptr);
+    drawing::SetForcedSoftware(false);
+    std::filesystem::current_path(Outside());
+  }
+
+  static TempDir& Work() {
+    static TempDir dir;
+    return dir;
+  }
+  static std::string Outside() {
+    static const std::string path = std::filesystem::current_path().string();
+    return path;
+  }
+  static void Enter() {
+    Outside();
+    std::filesystem::current_path(Work().str());
+    drawing::SetForcedSoftware(true);
+    drawing::SetPlatform(std::make_unique<GameClock>());
+  }
+  static TGameSkinPtr& Skin() {
+    static TGameSkinPtr skin;
+    return skin;
+  }
+  static std::shared_ptr<TSudokuHost>& Host() {
+    static std::shared_ptr<TSudokuHost> host;
+    return host;
+  }
+
+  // One fixed update as the main loop runs it, 1/60 s later than the last.
+  static void Step(int updates = 1) {
+    for (int i = 0; i < updates; ++i) {
+      GameClock::now += 17;
+      KeyManager.changeStatus();
+      MouseManager.changeStatus(0);
+      Game->Update();
+    }
+  }
+  // The pointer at a game coordinate (the window is the 800 x 600 game area).
+  static void PointAt(int x, int y) {
+    drawing::Input().mouse_x = x;
+    drawing::Input().mouse_y = y;
+  }
+  // A press held over two updates and released in the third, as a player
+  // clicks; the update before lets the last click's release settle.
+  static void Click(int x, int y, int button = 1) {
+    PointAt(x, y);
+    Step();
+    drawing::Input().PressButton(button);
+    Step(2);
+    drawing::Input().ReleaseButton(button);
+    Step();
+  }
+  static void Click(const TGUIobject& widget) { Click(widget.x + widget.width / 2, widget.y + widget.height / 2); }
+
+  // A fresh level-1 puzzle from the game menu, ready to play.
+  static void StartLevelOne() {
+    GameState = GAME_GAMEMENU;
+    Widgets.difficulty->actvalue = 0;
+    Widgets.lists.mixIt->ListPosClicked = -1;
+    Click(*Widgets.gameStart);
+    ASSERT_EQ(GameState, GAME_RUNNING);
+    GameFinished = 0;
+    ShowWrongTurns = 0;
+    PickerOpen = 0;
+    PickerColumn = PickerRow = -1;
+  }
+  // The first cell in engine order whose state is `state`.
+  static bool FindCell(int state, int& column, int& row) {
+    for (column = 0; column < 9; ++column)
+      for (row = 0; row < 9; ++row)
+        if (PlayMaps.Map[column][row][1] == state && (state != 0 || PlayMaps.Map[column][row][0] == 0)) return true;
+    return false;
+  }
+  static void ClickCell(int column, int row, int button = 1) {
+    Click(CellX[column][row] + 26, CellY[column][row] + 26, button);
+  }
+};

@@ -1,0 +1,80 @@
+// The repeat-game menu: codes typed as they are read, codes that are no
+// codes, and codes that can never give a board.
+#include <cstring>
+
+#include "engine/level_code.h"
+#include "game_fixture.h"
+#include "support/text_util.h"
+
+namespace {
+
+void OpenRepeatMenu(const std::string& code) {
+  GameState = GAME_REPEATGAMEMENU;
+  LastGameState = GAME_STARTMENU;
+  Widgets.levelCode->value = code;
+  LevelCodeMessage.clear();
+}
+
+}  // namespace
+
+TEST_F(GameTest, CodeTypedInLowerCaseRegeneratesTheSameBoard) {
+  GameState = GAME_GAMEMENU;
+  Click(*Widgets.stoneSets[2]);
+  StartLevelOne();
+  const std::string code = FormLevelCode(CurrentLevel, CurrentSkin->ActiveStoneSkin, Game->Sudoku->seed);
+  const Board board = Game->Sudoku->FCells;
+  const Board solution = Game->Sudoku->Cells;
+
+  CurrentSkin->SetActiveStoneSkin(1);
+  CurrentLevel = 5;
+  OpenRepeatMenu("  " + LowerAscii(code));  // an emptied input holds two blanks
+  Click(*Widgets.repeatStart);
+  ASSERT_EQ(GameState, GAME_RUNNING);
+  EXPECT_EQ(Widgets.levelCode->value, "  " + code);
+  EXPECT_EQ(LevelCodeMessage, "");
+  EXPECT_EQ(CurrentLevel, 1);
+  EXPECT_EQ(CurrentSkin->ActiveStoneSkin, 3);
+  EXPECT_EQ(Game->Sudoku->FCells, board);
+  EXPECT_EQ(Game->Sudoku->Cells, solution);
+  EXPECT_EQ(Game->MixItActivated, 0);
+  EXPECT_EQ(Game->MixItScoreMulti, 1);
+}
+
+TEST_F(GameTest, CodesThatAreNoCodesGenerateNothing) {
+  StartLevelOne();
+  TPlayMaps before = PlayMaps;
+  const int tries = Game->Sudoku->tries;
+  const int seed = Game->Sudoku->seed;
+  // Too short, negative, stone set 5, stone set 0.
+  const char* codes[] = {"", "12", "FFFFFFFF", "5DC", "5F5E100"};
+  for (const char* code : codes) {
+    OpenRepeatMenu(code);
+    Click(*Widgets.repeatStart);
+    EXPECT_EQ(GameState, GAME_REPEATGAMEMENU) << code;
+    EXPECT_EQ(LevelCodeMessage, "LEVELCODE_INVALID") << code;
+    EXPECT_EQ(Game->Sudoku->tries, tries) << code;
+    EXPECT_EQ(Game->Sudoku->seed, seed) << code;
+    EXPECT_EQ(std::memcmp(&before, &PlayMaps, sizeof before), 0) << code;
+    EXPECT_EQ(QuitGame, 0);
+  }
+  EXPECT_FALSE(Text("LEVELCODE_INVALID").empty());
+  Game->Draw(1);  // the message in the box
+
+  Click(*Widgets.repeatCancel);
+  EXPECT_EQ(GameState, GAME_STARTMENU);
+  EXPECT_EQ(LevelCodeMessage, "");
+}
+
+TEST_F(GameTest, CodeThatCanNeverGiveABoardStaysInTheMenu) {
+  int seed = 1;
+  while (Game->Sudoku->RunGeneration(1, seed).status != GenerationStatus::kImpossible) ++seed;
+  OpenRepeatMenu(FormLevelCode(1, 1, seed));
+  Click(*Widgets.repeatStart);
+  EXPECT_EQ(GameState, GAME_REPEATGAMEMENU);
+  EXPECT_EQ(LevelCodeMessage, "LEVELCODE_IMPOSSIBLE");
+  EXPECT_EQ(QuitGame, 0);
+  EXPECT_FALSE(Text("LEVELCODE_IMPOSSIBLE").empty());
+  Localization::SetLanguage("german");
+  EXPECT_FALSE(Text("LEVELCODE_IMPOSSIBLE").empty());
+  EXPECT_NE(Text("LEVELCODE_INVALID"), Text("LEVELCODE_IMPOSSIBLE"));
+}
