@@ -81,5 +81,5 @@ bool CountFillPortable(PackedBoard& board, FillCounters& counters) {
 }
 
 bool CountFill(PackedBoard& board, FillCounters& counters) {
-  return WideFillAvailable() ? CountFillWide(board, counters) : CountFillPortable(board, counters);
+  return WideBoardAvailable() ? CountFillWide(board, counters) : CountFillPortable(board, counters);
 }

@@ -17,8 +17,11 @@
 class FreshSeedDraws {
  public:
   static constexpr int kSeeds = 64;
-  // Nearly every attempt draws fewer (about 130 on average).
-  static constexpr int kFastDraws = 160;
+  // Nearly every attempt draws fewer (about 130 on average). A multiple of
+  // 16, the block the batch transposes.
+  static constexpr int kFastDraws = 176;
+  // Vector code may read this far past a seed's fast draws.
+  static constexpr int kReadPast = 64;
 
   // The draws of one seed, read in order. A small value that the attempt
   // keeps in registers while it places its digits.
@@ -26,12 +29,8 @@ class FreshSeedDraws {
    public:
     // The next output mod 9.
     unsigned Next9() {
-      if (next_ != end_) {
-        const unsigned draw = *next_;
-        next_ += kSeeds;
-        return draw;
-      }
-      return owner_->NextSlow9();
+      if (next_ != end_) return *next_++;
+      return owner_->SlowNext9();
     }
 
    private:
@@ -41,23 +40,34 @@ class FreshSeedDraws {
     FreshSeedDraws* owner_;
   };
 
-  // Starts the draws of `seed`, computing a new batch when it is not in
-  // the current one.
-  Cursor Start(uint32_t seed) {
-    if (!valid_ || seed - first_ >= static_cast<uint32_t>(kSeeds)) ComputeBatch(seed);
+  // Starts the draws of `seed` at draw `skip` (at most kFastDraws),
+  // computing a new batch when the seed is not in the current one.
+  Cursor Start(uint32_t seed, int skip = 0) {
+    if (!Holds(seed)) ComputeBatch(seed);
     lane_ = static_cast<int>(seed - first_);
     slow_drawn_ = 0;
     Cursor cursor;
-    cursor.next_ = &draws_[0][lane_];
-    cursor.end_ = cursor.next_ + kFastDraws * kSeeds;
+    cursor.next_ = FastDraws() + skip;
+    cursor.end_ = FastDraws() + kFastDraws;
     cursor.owner_ = this;
     return cursor;
   }
 
+  // The current batch has the draws of `seed`.
+  bool Holds(uint32_t seed) const { return valid_ && seed - first_ < static_cast<uint32_t>(kSeeds); }
+
+  // The first kFastDraws outputs mod 9 of a seed of the batch (by default
+  // the current one), in order; kReadPast more bytes after them may be
+  // read and mean nothing.
+  const uint8_t* FastDraws() const { return draws_ + lane_ * kFastDraws; }
+  const uint8_t* FastDraws(uint32_t seed) const { return draws_ + (seed - first_) * kFastDraws; }
+  // The outputs after those, one by one.
+  unsigned SlowNext9();
+
   uint32_t Seed() const { return first_ + static_cast<uint32_t>(lane_); }
   // Outputs drawn through `cursor` since Start.
   int Drawn(const Cursor& cursor) const {
-    if (cursor.next_ != cursor.end_) return static_cast<int>((cursor.next_ - &draws_[0][lane_]) / kSeeds);
+    if (cursor.next_ != cursor.end_) return static_cast<int>(cursor.next_ - FastDraws());
     return kFastDraws + slow_drawn_;
   }
 
@@ -65,13 +75,13 @@ class FreshSeedDraws {
   static constexpr int kShift = 397;
   // Up to here an output needs only seeding words, not twisted ones.
   static constexpr int kSeedingOnlyOutputs = MersenneTwister::kWords - kShift;
-  static_assert(kFastDraws < kSeedingOnlyOutputs);
+  static_assert(kFastDraws < kSeedingOnlyOutputs && kFastDraws % 16 == 0);
 
   void ComputeBatch(uint32_t first);
-  unsigned NextSlow9();
 
-  // Filled by ComputeBatch before use.
-  uint8_t draws_[kFastDraws][kSeeds];
+  // Filled by ComputeBatch before use: the fast draws of every seed, one
+  // seed after the other.
+  uint8_t draws_[kSeeds * kFastDraws + kReadPast];
   uint32_t near_words_[kFastDraws + 1][kSeeds];  // its scratch: seeding words 0 to kFastDraws
   // Per seed: seeding word kFastDraws, and word kFastDraws + kShift - 1,
   // the last one the batch computed; the running recurrences start there.

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/fresh_draws.h"
+#include "engine/placement.h"
 #include "engine/random.h"
 #include "engine/search.h"
 #include "engine/sudoku.h"
@@ -14,7 +15,6 @@
 namespace {
 
 constexpr int kFallBackInterval = 65000;
-constexpr int kGivenDigits = 30;
 // Fresh seeds stay below this (plus the attempt count), so that a level
 // code, which holds level, stone set and seed in one int, always reads back.
 constexpr int kFreshSeedRange = 9000000;
@@ -37,28 +37,6 @@ struct TwisterDraws {
   MersenneTwister* twister;
   unsigned Next9() { return twister->Next() % 9u; }
 };
-
-// Every draw is RandRange(0, 8) or RandRange(1, 9): the output mod 9.
-template <typename Draws>
-void PlaceRandomDigits(PackedBoard& board, Draws& draws_out) {
-  Draws draws = draws_out;  // a local copy stays in registers
-  for (int n = 0; n < kGivenDigits; ++n) {
-    int cell = 0;
-    unsigned candidates = 0;
-    do {
-      const int x = static_cast<int>(draws.Next9());
-      const int y = static_cast<int>(draws.Next9());
-      cell = CellIndex(x, y);
-      candidates = board.Candidates(cell);
-    } while (candidates == 0);
-    int digit = 0;
-    do {
-      digit = 1 + static_cast<int>(draws.Next9());
-    } while (!(candidates & DigitBit(digit)));
-    board.Place(cell, digit);
-  }
-  draws_out = draws;
-}
 
 float CeilCells(int min_stones, float fraction) {
   return static_cast<float>(std::ceil((81.0 - min_stones) * static_cast<double>(fraction)));
@@ -120,8 +98,11 @@ GenerationResult TSudoku::RunGeneration(int level, int fixed_seed) {
   // Fresh seeds count up by one per attempt, so their draws are computed
   // many seeds at a time; the puzzle generator catches up at the end.
   std::unique_ptr<FreshSeedDraws> fresh_draws;
-  FreshSeedDraws::Cursor fresh_cursor{};
   if (fixed_seed == 0) fresh_draws = std::make_unique_for_overwrite<FreshSeedDraws>();
+  const bool wide = WideBoardAvailable();
+  int drawn = 0;  // by the last attempt with a fresh seed
+  WideAttempt ahead[kWideAttempts];
+  int ahead_first_try = 0, ahead_count = 0;
   int accept_level = level;
   bool accepted = false;
   bool impossible = false;
@@ -134,19 +115,60 @@ GenerationResult TSudoku::RunGeneration(int level, int fixed_seed) {
     board.Clear();
     ++tries;
     seed = fixed_seed != 0 ? fixed_seed : TruncToInt(start_time + static_cast<float>(tries));
+    bool lost = false;  // a dead cell: the search would fail at once
     if (fixed_seed != 0) {
       twister.Seed(static_cast<uint32_t>(seed));
       PlaceRandomDigits(board, fixed_draws);
+    } else if (wide) {
+      if (tries - ahead_first_try >= ahead_count) {
+        // The next attempts' seeds are known, and placing their digits
+        // ahead changes nothing: only the draws of the last attempt leave
+        // a trace, and those are counted per attempt.
+        ahead_first_try = tries;
+        ahead_count = 0;
+        const uint8_t* rows[kWideAttempts];
+        fresh_draws->Start(static_cast<uint32_t>(seed));
+        for (int k = 0; k < kWideAttempts; ++k) {
+          const int64_t try_then = static_cast<int64_t>(tries) + k;
+          const auto seed_then = static_cast<uint32_t>(TruncToInt(start_time + static_cast<float>(try_then)));
+          if (!fresh_draws->Holds(seed_then)) break;
+          rows[ahead_count++] = fresh_draws->FastDraws(seed_then);
+        }
+        PlaceRandomDigitsWide(rows, ahead_count, ahead);
+      }
+      const WideAttempt& attempt = ahead[tries - ahead_first_try];
+      board = attempt.board;
+      drawn = attempt.drawn;
+      lost = attempt.lost;
+      if (!attempt.complete) {
+        FreshSeedDraws::Cursor cursor = fresh_draws->Start(static_cast<uint32_t>(seed), attempt.drawn);
+        PlaceRandomDigits(board, cursor);
+        drawn = fresh_draws->Drawn(cursor);
+        lost = HasDeadCellWide(board);
+      }
     } else {
-      fresh_cursor = fresh_draws->Start(static_cast<uint32_t>(seed));
-      PlaceRandomDigits(board, fresh_cursor);
+      FreshSeedDraws::Cursor cursor = fresh_draws->Start(static_cast<uint32_t>(seed));
+      PlaceRandomDigits(board, cursor);
+      drawn = fresh_draws->Drawn(cursor);
     }
 
     context.search_value = 0;
     context.steps = 0;
     context.solutions = 0;
     context.depth_limit_hits = 0;
-    minDepth = SearchStep(board, 1, context);
+    if (lost) {
+      // The fill fails on a dead cell (empty, no digit fits): the count
+      // technique only writes a cell's one candidate, and the scan
+      // technique never fills a dead cell of a board without repeated
+      // digits (the digit lies in the cell's box, column or row; outside
+      // the box, the two other columns or rows of the box would hold it
+      // too, three times in two boxes). Placed digits never repeat. So the
+      // search is one step whose fill fails, as below.
+      context.steps = 1;
+      minDepth = 0;
+    } else {
+      minDepth = SearchStep(board, 1, context);
+    }
     FinishSearch(context);
 
     if (tries % kFallBackInterval == 0) accept_level = FallBack(accept_level, host);
@@ -181,8 +203,8 @@ GenerationResult TSudoku::RunGeneration(int level, int fixed_seed) {
 
   if (fresh_draws) {
     // Effects draw on from where the last attempt left the generator.
-    twister.Seed(fresh_draws->Seed());
-    twister.Discard(fresh_draws->Drawn(fresh_cursor));
+    twister.Seed(static_cast<uint32_t>(seed));
+    twister.Discard(drawn);
   }
   host.ResetLoopTiming();
   board.Store(FCells);

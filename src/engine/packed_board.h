@@ -125,7 +125,9 @@ bool ScanPass(PackedBoard& board, FillCounters& counters);
 // met an empty cell without candidates.
 bool CountFill(PackedBoard& board, FillCounters& counters);
 // The same, cell by cell on any processor, and all cells at once with
-// 512-bit vectors where WideFillAvailable(); CountFill picks one.
+// 512-bit vectors where WideBoardAvailable(); CountFill picks one.
 bool CountFillPortable(PackedBoard& board, FillCounters& counters);
 bool CountFillWide(PackedBoard& board, FillCounters& counters);
-bool WideFillAvailable();
+bool WideBoardAvailable();
+// Some empty cell has no candidate (only where WideBoardAvailable()).
+bool HasDeadCellWide(PackedBoard& board);

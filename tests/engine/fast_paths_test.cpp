@@ -9,6 +9,7 @@
 
 #include "engine/fresh_draws.h"
 #include "engine/packed_board.h"
+#include "engine/placement.h"
 #include "reference_engine.h"
 
 namespace {
@@ -43,6 +44,56 @@ TEST(FreshSeedDraws, EverySeedOfABatchStartsAfresh) {
 struct FillOutcomes {
   int completed = 0, failed = 0, scanned = 0;
 };
+
+bool HasDeadCell(const PackedBoard& board) {
+  for (int i = 0; i < kBoardCells; ++i)
+    if (!board.cells[i] && !board.Candidates(i)) return true;
+  return false;
+}
+
+TEST(WidePlacement, MatchesOneDrawAtATime) {
+  if (!WideBoardAvailable()) GTEST_SKIP() << "no 512-bit vectors on this processor";
+  auto draws = std::make_unique<FreshSeedDraws>();
+  int stopped = 0, lost = 0;
+  for (uint32_t first = 500; first < 500 + 6000; first += kWideAttempts) {
+    // Groups of every size, within one batch.
+    const int count = 1 + static_cast<int>(first / kWideAttempts % kWideAttempts);
+    draws->Start(first);
+    const uint8_t* rows[kWideAttempts];
+    for (int a = 0; a < count; ++a) {
+      ASSERT_TRUE(draws->Holds(first + a));
+      rows[a] = draws->FastDraws(first + a);
+    }
+    WideAttempt attempts[kWideAttempts];
+    PlaceRandomDigitsWide(rows, count, attempts);
+    for (int a = 0; a < count; ++a) {
+      const uint32_t seed = first + static_cast<uint32_t>(a);
+      PackedBoard expected;
+      expected.Clear();
+      FreshSeedDraws::Cursor cursor = draws->Start(seed);
+      PlaceRandomDigits(expected, cursor);
+      const int expected_drawn = draws->Drawn(cursor);
+
+      WideAttempt& attempt = attempts[a];
+      if (!attempt.complete) {
+        // Stopped before a digit whose draws it does not have: one draw at
+        // a time from there gives the same.
+        ++stopped;
+        ASSERT_LT(attempt.board.filled, kGivenDigits) << seed;
+        FreshSeedDraws::Cursor rest = draws->Start(seed, attempt.drawn);
+        PlaceRandomDigits(attempt.board, rest);
+        attempt.drawn = draws->Drawn(rest);
+      } else {
+        ASSERT_EQ(attempt.lost, HasDeadCell(expected)) << seed;
+        lost += attempt.lost;
+      }
+      ASSERT_EQ(attempt.drawn, expected_drawn) << seed;
+      for (int i = 0; i < kBoardCells; ++i) ASSERT_EQ(attempt.board.cells[i], expected.cells[i]) << seed;
+    }
+  }
+  EXPECT_GT(stopped, 10);
+  EXPECT_GT(lost, 1000);
+}
 
 void ExpectSameFill(const PackedBoard& start, const char* what, uint32_t seed, FillOutcomes& outcomes) {
   PackedBoard wide = start, portable = start;
@@ -81,7 +132,7 @@ PackedBoard SolvedGridWithHoles(uint32_t seed) {
 }
 
 TEST(WideFill, MatchesTheCellByCellFill) {
-  if (!WideFillAvailable()) GTEST_SKIP() << "no 512-bit vectors on this processor";
+  if (!WideBoardAvailable()) GTEST_SKIP() << "no 512-bit vectors on this processor";
   FillOutcomes outcomes;
   for (uint32_t seed = 1; seed <= 4000; ++seed) {
     PackedBoard board;
