@@ -24,8 +24,11 @@ constexpr int kDigitWindow = 16;  // draws
 struct Lane {
   // Candidates of every cell; 0 for a filled one.
   alignas(64) uint16_t candidates[kBlocks * 32];
+  // The board's unit masks (see wide_board.h), written to it at the end.
+  __m512i units;
   const uint8_t* next;
   const uint8_t* end;
+  int placed;
   bool active;
 };
 
@@ -73,9 +76,12 @@ GRIDLET_WIDE [[gnu::always_inline]] inline void PlaceOne(Lane& lane, PackedBoard
     next += kDigitWindow;
   }
 
-  board.Place(cell, digit);
-  // The digit leaves the candidates of the cell's column, row and box.
+  // Candidates never repeat a digit, so placing needs no checks.
+  board.cells[cell] = static_cast<uint8_t>(digit);
   const __m512i bit = _mm512_set1_epi16(static_cast<short>(DigitBit(digit)));
+  lane.units = _mm512_or_si512(lane.units, _mm512_maskz_mov_epi16(kTables.units_of[cell], bit));
+  ++lane.placed;
+  // The digit leaves the candidates of the cell's column, row and box.
   for (int block = 0; block < kBlocks; ++block) {
     uint16_t* at = lane.candidates + 32 * block;
     // candidates & ~bit
@@ -107,6 +113,8 @@ GRIDLET_WIDE void PlaceRandomDigitsWide(const uint8_t* const draws[], int count,
     _mm512_store_si512(lanes[a].candidates, all);
     _mm512_store_si512(lanes[a].candidates + 32, all);
     _mm512_store_si512(lanes[a].candidates + 64, _mm512_maskz_mov_epi16((1u << (kBoardCells - 64)) - 1, all));
+    lanes[a].units = _mm512_setzero_si512();
+    lanes[a].placed = 0;
     lanes[a].next = draws[a];
     lanes[a].end = draws[a] + FreshSeedDraws::kFastDraws;
     lanes[a].active = true;
@@ -117,6 +125,9 @@ GRIDLET_WIDE void PlaceRandomDigitsWide(const uint8_t* const draws[], int count,
       if (a < count && lanes[a].active) PlaceOne(lanes[a], attempts[a].board);
   }
   for (int a = 0; a < count; ++a) {
+    PackedBoard& board = attempts[a].board;
+    _mm512_mask_storeu_epi16(board.cols, (1u << wide_board::kUnits) - 1, lanes[a].units);
+    board.filled = lanes[a].placed;
     attempts[a].drawn = static_cast<int>(lanes[a].next - draws[a]);
     attempts[a].complete = lanes[a].active;
     attempts[a].lost = lanes[a].active && HasDeadCell(lanes[a], attempts[a].board);
