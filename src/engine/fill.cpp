@@ -81,5 +81,10 @@ bool CountFillPortable(PackedBoard& board, FillCounters& counters) {
 }
 
 bool CountFill(PackedBoard& board, FillCounters& counters) {
-  return WideBoardAvailable() ? CountFillWide(board, counters) : CountFillPortable(board, counters);
+  return WideBoardAvailable() ? CountFillWide(board, counters, false) : CountFillPortable(board, counters);
+}
+
+bool CountFillSucceeds(PackedBoard& board, FillCounters& counters) {
+  if (!WideBoardAvailable()) return CountFillPortable(board, counters);
+  return CountFillWide(board, counters, !board.repeated);
 }

@@ -12,7 +12,7 @@ bool WideBoardAvailable() {
   return available;
 }
 
-GRIDLET_WIDE bool CountFillWide(PackedBoard& packed, FillCounters& counters) {
+GRIDLET_WIDE bool CountFillWide(PackedBoard& packed, FillCounters& counters, bool stop_at_dead) {
   WideBoard board(packed);
   for (;;) {
     bool changed = false;
@@ -20,7 +20,9 @@ GRIDLET_WIDE bool CountFillWide(PackedBoard& packed, FillCounters& counters) {
     // it acts on is the first one at or after `from` with at most one
     // candidate on the board as it stands.
     for (int from = 0;;) {
-      const int cell = board.CountCells().FirstFrom(from);
+      bool dead = false;
+      const int cell = board.CountCells(dead).FirstFrom(from);
+      if (dead && stop_at_dead) return false;
       if (cell < 0) break;
       const unsigned candidates = packed.Candidates(cell);
       if (candidates == 0) return false;

@@ -157,13 +157,9 @@ GenerationResult TSudoku::RunGeneration(int level, int fixed_seed) {
     context.solutions = 0;
     context.depth_limit_hits = 0;
     if (lost) {
-      // The fill fails on a dead cell (empty, no digit fits): the count
-      // technique only writes a cell's one candidate, and the scan
-      // technique never fills a dead cell of a board without repeated
-      // digits (the digit lies in the cell's box, column or row; outside
-      // the box, the two other columns or rows of the box would hold it
-      // too, three times in two boxes). Placed digits never repeat. So the
-      // search is one step whose fill fails, as below.
+      // Placed digits never repeat, and the fill fails on a board with a
+      // dead cell (see CountFillSucceeds): the search is one step whose
+      // fill fails, as below.
       context.steps = 1;
       minDepth = 0;
     } else {

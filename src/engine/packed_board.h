@@ -124,10 +124,21 @@ bool ScanPass(PackedBoard& board, FillCounters& counters);
 // The count technique with a scan after each digit it finds; false when it
 // met an empty cell without candidates.
 bool CountFill(PackedBoard& board, FillCounters& counters);
+// The same result, for callers that drop the board and the counters when it
+// is false: on a board without repeated digits it may stop at the first
+// dead cell (empty, no candidate), because the fill fails once there is
+// one. The count technique writes only a cell's one candidate, and the scan
+// technique neither repeats a digit nor fills a dead cell on such a board:
+// the digit it writes is missing from the box while both other columns and
+// both other rows of the box hold it, so in the cell's own column (or row)
+// it would stand a third time in the two other boxes of the stack (or
+// band). A dead cell lacks every digit from its column, row or box, so it
+// stays empty, and every pass of the count technique visits it.
+bool CountFillSucceeds(PackedBoard& board, FillCounters& counters);
 // The same, cell by cell on any processor, and all cells at once with
 // 512-bit vectors where WideBoardAvailable(); CountFill picks one.
 bool CountFillPortable(PackedBoard& board, FillCounters& counters);
-bool CountFillWide(PackedBoard& board, FillCounters& counters);
+bool CountFillWide(PackedBoard& board, FillCounters& counters, bool stop_at_dead);
 bool WideBoardAvailable();
 // Some empty cell has no candidate (only where WideBoardAvailable()).
 bool HasDeadCellWide(PackedBoard& board);

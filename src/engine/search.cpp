@@ -20,7 +20,7 @@ int SearchStep(const PackedBoard& board, int depth, SearchContext& context) {
   if (copy.Solved()) return RecordSolution(copy, depth, context);
 
   FillCounters counters;
-  if (!CountFill(copy, counters)) {
+  if (!CountFillSucceeds(copy, counters)) {
     context.search_value = 0;
     return 0;
   }

@@ -141,14 +141,18 @@ class WideBoard {
   }
 
   // Empty cells with at most one candidate: the cells the count technique
-  // acts on (a digit, or a dead end).
-  GRIDLET_WIDE CellSet CountCells() const {
-    uint64_t found[kBlocks];
+  // acts on (a digit, or a dead end). `dead` tells whether any of them has
+  // none.
+  GRIDLET_WIDE CellSet CountCells(bool& dead) const {
+    uint64_t found[kBlocks], none[kBlocks];
     for (int block = 0; block < kBlocks; ++block) {
       const __m512i candidates = Candidates(block);
       const __m512i rest = _mm512_and_si512(candidates, _mm512_sub_epi16(candidates, _mm512_set1_epi16(1)));
       found[block] = _mm512_testn_epi16_mask(rest, rest);
+      none[block] = _mm512_testn_epi16_mask(candidates, candidates);
     }
+    const CellSet dead_cells = Only(Joined(none));
+    dead = (dead_cells.low | dead_cells.high) != 0;
     return Only(Joined(found));
   }
 

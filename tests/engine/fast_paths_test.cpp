@@ -98,9 +98,13 @@ TEST(WidePlacement, MatchesOneDrawAtATime) {
 void ExpectSameFill(const PackedBoard& start, const char* what, uint32_t seed, FillOutcomes& outcomes) {
   PackedBoard wide = start, portable = start;
   FillCounters wide_counters, portable_counters;
-  const bool wide_result = CountFillWide(wide, wide_counters);
+  const bool wide_result = CountFillWide(wide, wide_counters, false);
   const bool portable_result = CountFillPortable(portable, portable_counters);
   ASSERT_EQ(wide_result, portable_result) << what << " " << seed;
+  // Stopping at the first dead cell gives the same result.
+  PackedBoard probe = start;
+  FillCounters probe_counters;
+  ASSERT_EQ(CountFillSucceeds(probe, probe_counters), portable_result) << what << " " << seed;
   ASSERT_EQ(wide_counters.sum, portable_counters.sum) << what << " " << seed;
   ASSERT_EQ(wide_counters.per_scan, portable_counters.per_scan) << what << " " << seed;
   ASSERT_EQ(wide_counters.per_count, portable_counters.per_count) << what << " " << seed;
