@@ -18,7 +18,7 @@ namespace {
 using wide_board::kBlocks;
 using wide_board::kTables;
 
-constexpr int kCellWindow = 8;    // draws: four (x, y) pairs
+constexpr int kCellWindow = 4;    // draws: two (x, y) pairs
 constexpr int kDigitWindow = 16;  // draws
 
 struct Lane {
@@ -41,13 +41,11 @@ GRIDLET_WIDE [[gnu::always_inline]] inline void PlaceOne(Lane& lane, PackedBoard
       lane.active = false;
       return;
     }
-    uint64_t window;
+    uint32_t window;
     std::memcpy(&window, next, sizeof(window));
     // 9 x + y of each pair in one 16-bit lane.
-    const uint64_t cells = (window & 0x00ff00ff00ff00ffull) * 9 + ((window >> 8) & 0x00ff00ff00ff00ffull);
-    const unsigned open = (lane.candidates[cells & 0xff] != 0) | (lane.candidates[(cells >> 16) & 0xff] != 0) << 1 |
-                          (lane.candidates[(cells >> 32) & 0xff] != 0) << 2 |
-                          (lane.candidates[(cells >> 48) & 0xff] != 0) << 3;
+    const uint32_t cells = (window & 0x00ff00ffu) * 9 + ((window >> 8) & 0x00ff00ffu);
+    const unsigned open = (lane.candidates[cells & 0xff] != 0) | (lane.candidates[cells >> 16] != 0) << 1;
     if (open) {
       const int pair = std::countr_zero(open);
       cell = static_cast<int>((cells >> (16 * pair)) & 0xff);
