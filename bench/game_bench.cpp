@@ -15,6 +15,7 @@
 #include "drawing/graphics.h"
 #include "drawing/headless.h"
 #include "drawing/input.h"
+#include "drawing/messages.h"
 #include "presentation/game_skin.h"
 #include "presentation/particle_effect.h"
 #include "shell/game.h"
@@ -55,6 +56,7 @@ double StartToFirstFrameSeconds() {
     close(pipe_fds[0]);
     const auto start = std::chrono::steady_clock::now();
     fs::current_path(GameCopy());
+    drawing::SetPrintHook([](const std::string&) {});  // the game's debug log
     std::string error;
     if (!drawing::StartHeadless("bench.script", error)) _exit(1);
     StartUp();
@@ -98,6 +100,7 @@ void StartSnowyGame() {
   if (started) return;
   started = true;
   fs::current_path(GameCopy());
+  drawing::SetPrintHook([](const std::string&) {});
   std::string error;
   if (!drawing::StartHeadless("bench.script", error)) return;
   StartUp();

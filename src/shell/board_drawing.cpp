@@ -96,21 +96,17 @@ void TGame::DrawStones(int frame, int x, int y, int r, int g, int b, const TGame
   drawing::SetColor(255, 255, 255);
 }
 
-void TGame::DrawStones_Preset() {
-  const TGameColorPtr colour = TGameColor::GetGameColor("STONES_PRESET");
+void TGame::DrawStonesInState(int state, const std::string& colourName) {
+  const TGameColorPtr colour = TGameColor::GetGameColor(colourName);
   for (int c = 0; c < 9; ++c)
     for (int r = 0; r < 9; ++r)
-      if (PlayMaps.Map[c][r][1] == 1 && PlayMaps.Map[c][r][0] >= 1)
+      if (PlayMaps.Map[c][r][1] == state && PlayMaps.Map[c][r][0] >= 1)
         DrawStones(GetStoneFrame(GetStoneColor(c, r)), CellX[c][r], CellY[c][r], 0, 0, 0, colour);
 }
 
-void TGame::DrawStones_Proposed() {
-  const TGameColorPtr colour = TGameColor::GetGameColor("STONES_PROPOSED");
-  for (int c = 0; c < 9; ++c)
-    for (int r = 0; r < 9; ++r)
-      if (PlayMaps.Map[c][r][1] == 2 && PlayMaps.Map[c][r][0] >= 1)
-        DrawStones(GetStoneFrame(GetStoneColor(c, r)), CellX[c][r], CellY[c][r], 0, 0, 0, colour);
-}
+void TGame::DrawStones_Preset() { DrawStonesInState(1, "STONES_PRESET"); }
+
+void TGame::DrawStones_Proposed() { DrawStonesInState(2, "STONES_PROPOSED"); }
 
 void TGame::DrawStones_Player() {
   for (int c = 0; c < 9; ++c)

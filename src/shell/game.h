@@ -5,6 +5,7 @@
 
 #include <array>
 #include <memory>
+#include <string>
 
 #include "engine/puzzle_setup.h"
 #include "engine/sudoku.h"
@@ -100,6 +101,8 @@ class TGame : public TBaseGame {
   void StartFromGameMenu();
   void StartFromLevelCode();
   void ApplyOptions();
+  // Given (1) or hint (2) stones, tinted with the named theme colour.
+  void DrawStonesInState(int state, const std::string& colourName);
   void DrawPicker();
   void DrawLevelCode();
   void DrawResultPanel();

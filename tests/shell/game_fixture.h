@@ -10,6 +10,7 @@
 #include <string>
 
 #include "../drawing/temp_dir.h"
+#include "drawing/files.h"
 #include "drawing/graphics.h"
 #include "drawing/input.h"
 #include "drawing/platform.h"
@@ -141,6 +142,11 @@ class GameTest : public ::testing::Test {
     ShowWrongTurns = 0;
     PickerOpen = 0;
     PickerColumn = PickerRow = -1;
+  }
+  static std::string FileBytes(const std::string& path) {
+    std::string bytes;
+    drawing::ReadWholeFile(path, bytes);
+    return bytes;
   }
   // The first cell in engine order whose state is `state`.
   static bool FindCell(int state, int& column, int& row) {

@@ -1,21 +1,12 @@
 // Start-up, the logo, the order screens run in, the game menu, the option
 // menu and the info box.
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 
 #include "drawing/files.h"
 #include "game_fixture.h"
 #include "shell/game_info.h"
 
 namespace {
-
-std::string FileText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
 
 std::vector<std::string> EntryTexts(const TGUIDropDown& list) {
   std::vector<std::string> texts;
@@ -149,13 +140,13 @@ TEST_F(GameTest, OptionMenuOverThePlayScreenKeepsItsWidgetsInPlace) {
 }
 
 TEST_F(GameTest, ApplyWithoutAChosenResolutionChangesNothing) {
-  const std::string before = FileText("settings.xml");
+  const std::string before = FileBytes("settings.xml");
   GameState = GAME_OPTIONMENU;
   LastGameState = GAME_STARTMENU;
   Widgets.lists.resolution->ListPosEntryID = -1;
   Click(*Widgets.optionApply);
   EXPECT_EQ(GameState, GAME_STARTMENU);
-  EXPECT_EQ(FileText("settings.xml"), before);
+  EXPECT_EQ(FileBytes("settings.xml"), before);
   EXPECT_EQ(ScreenWidth, 800);
 }
 

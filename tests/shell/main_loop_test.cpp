@@ -145,6 +145,53 @@ TEST_F(Loop, ClosedWindowEndsTheLoop) {
   drawing::Input().terminate = false;
 }
 
+namespace {
+
+// Every frame takes `frame_ms` of the clock to draw: a machine too slow
+// for the frame rate.
+class SlowGame : public RecordingGame {
+ public:
+  SlowGame(VirtualClock* clock, int frame_ms) : RecordingGame(clock), clock_(clock), frame_ms_(frame_ms) {}
+  void Draw(int flag) override {
+    RecordingGame::Draw(flag);
+    clock_->now += frame_ms_;
+  }
+
+ private:
+  VirtualClock* clock_;
+  int frame_ms_;
+};
+
+}  // namespace
+
+TEST_F(Loop, FramesSlowerThanTheirTimeAreDroppedNotPiledUp) {
+  SlowGame game(clock_, 50);
+  const int start = clock_->now;
+  game.on_update = [&](int n) {
+    if (n == 600) QuitGame = 1;
+  };
+  game.GameLoop();
+  const int elapsed = clock_->now - start;
+  // About one frame per pass, 20 a second, while the updates keep their 60
+  // a second in short passes.
+  EXPECT_NEAR(elapsed, 10000, 100);
+  EXPECT_LE(game.frames, elapsed / 50 + 1);
+  EXPECT_GE(game.frames, elapsed / 50 - 2);
+  for (const auto& [time, n] : game.updates_at) EXPECT_LE(n, 4) << "updates in the pass at " << time;
+}
+
+TEST_F(Loop, EscapeInAMiddleUpdateOfAPassEndsTheLoop) {
+  RecordingGame game(clock_);
+  game.on_update = [&](int n) {
+    if (n == 20) clock_->now += 200;  // the next pass runs about 12 updates
+    if (n == 24) drawing::Input().PressKey(27);
+    if (n == 26) drawing::Input().ReleaseKey(27);
+    if (n == 200) QuitGame = 1;  // Escape was lost
+  };
+  game.GameLoop();
+  EXPECT_LE(game.updates, 40);
+}
+
 TEST(Screenshots, NamesHaveAtLeastThreeDigits) {
   EXPECT_EQ(ScreenshotName(0), "screenshots/screen000.png");
   EXPECT_EQ(ScreenshotName(42), "screenshots/screen042.png");

@@ -2,8 +2,6 @@
 // in-game commands, the end of a game with its score, and Mix It.
 #include <algorithm>
 #include <climits>
-#include <fstream>
-#include <sstream>
 
 #include "engine/random.h"
 #include "game_fixture.h"
@@ -12,14 +10,7 @@
 
 namespace {
 
-std::string FileBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
-// The top-left of digit d's choice box in the open picker.
+// Clicks the choice box of a digit in the open picker.
 void ChooseInPicker(int digit) {
   const int i = digit - 1;
   GameTest::Click(PickerX + 20 + (i % 3) * 55 + 25, PickerY + 20 + (i / 3) * 55 + 25);
