@@ -19,7 +19,7 @@ class FreshSeedDraws {
   static constexpr int kSeeds = 64;
   // Nearly every attempt draws fewer (about 130 on average). A multiple of
   // 16, the block the batch transposes.
-  static constexpr int kFastDraws = 176;
+  static constexpr int kFastDraws = 160;
   // Vector code may read this far past a seed's fast draws.
   static constexpr int kReadPast = 64;
 
