@@ -7,8 +7,7 @@ bool ScanPass(PackedBoard& board, FillCounters& counters) {
   // The masks stand for the pass's tables: nothing changes before the pass
   // places its one digit. A cell qualifies for digit d when both other
   // columns and both other rows of its box hold d and the box does not; the
-  // cell's own column and row are not consulted. Pairs of columns and rows
-  // are combined once, then cells are visited in engine order.
+  // cell's own column and row are not consulted.
   // A digit can only qualify where it stands in two columns of the stack
   // and two rows of the band; most passes find no such box at all.
   unsigned twice_in_stack[3], twice_in_band[3];
@@ -18,31 +17,34 @@ bool ScanPass(PackedBoard& board, FillCounters& counters) {
     twice_in_stack[k] = (c0 & c1) | (c0 & c2) | (c1 & c2);
     twice_in_band[k] = (r0 & r1) | (r0 & r2) | (r1 & r2);
   }
+  // Per box (stack s, band t at s + 3 t): the digits that may qualify.
+  unsigned open[9];
   unsigned any = 0;
-  for (int box = 0; box < 9; ++box)
-    any |= twice_in_stack[box % 3] & twice_in_band[box / 3] & ~board.boxes[box];
-  if (!(any & kAllDigits)) return false;
-
-  uint16_t row_pairs[9];
-  for (int y = 0; y < 9; ++y) {
-    const CellGeometry& g = kGeometry[CellIndex(0, y)];
-    row_pairs[y] = board.rows[g.other_row1] & board.rows[g.other_row2];
+  for (int box = 0; box < 9; ++box) {
+    open[box] = twice_in_stack[box % 3] & twice_in_band[box / 3] & ~board.boxes[box] & kAllDigits;
+    any |= open[box];
   }
-  for (int x = 0; x < 9; ++x) {
-    const CellGeometry& g = kGeometry[CellIndex(x, 0)];
-    const unsigned col_pair = board.cols[g.other_col1] & board.cols[g.other_col2];
-    if (!col_pair) continue;
-    for (int band = 0; band < 3; ++band) {
-      const unsigned open = col_pair & ~board.boxes[x / 3 + 3 * band] & kAllDigits;
-      if (!open) continue;
-      for (int y = 3 * band; y < 3 * band + 3; ++y) {
-        const unsigned found = open & row_pairs[y];
-        const int i = CellIndex(x, y);
-        if (found && !board.cells[i]) {
-          board.Place(i, std::countr_zero(found) + 1);
-          ++counters.per_scan;
-          ++counters.sum;
-          return true;
+  if (!any) return false;
+
+  // Engine order, skipping the stacks and boxes where nothing qualifies.
+  for (int stack = 0; stack < 3; ++stack) {
+    if (!(open[stack] | open[stack + 3] | open[stack + 6])) continue;
+    for (int x = 3 * stack; x < 3 * stack + 3; ++x) {
+      const CellGeometry& column = kGeometry[CellIndex(x, 0)];
+      const unsigned col_pair = board.cols[column.other_col1] & board.cols[column.other_col2];
+      for (int band = 0; band < 3; ++band) {
+        const unsigned fits = open[stack + 3 * band] & col_pair;
+        if (!fits) continue;
+        for (int y = 3 * band; y < 3 * band + 3; ++y) {
+          const CellGeometry& g = kGeometry[CellIndex(x, y)];
+          const unsigned found = fits & board.rows[g.other_row1] & board.rows[g.other_row2];
+          const int i = CellIndex(x, y);
+          if (found && !board.cells[i]) {
+            board.Place(i, std::countr_zero(found) + 1);
+            ++counters.per_scan;
+            ++counters.sum;
+            return true;
+          }
         }
       }
     }
@@ -85,6 +87,8 @@ bool CountFill(PackedBoard& board, FillCounters& counters) {
 }
 
 bool CountFillSucceeds(PackedBoard& board, FillCounters& counters) {
-  if (!WideBoardAvailable()) return CountFillPortable(board, counters);
-  return CountFillWide(board, counters, !board.repeated);
+  if (WideBoardAvailable()) return CountFillWide(board, counters, !board.repeated);
+  // Cell by cell, only a look before the fill is cheap.
+  if (!board.repeated && board.HasDeadCell()) return false;
+  return CountFillPortable(board, counters);
 }

@@ -46,5 +46,3 @@ GRIDLET_WIDE bool CountFillWide(PackedBoard& packed, FillCounters& counters, boo
     if (!changed) return true;
   }
 }
-
-GRIDLET_WIDE bool HasDeadCellWide(PackedBoard& packed) { return WideBoard(packed).HasDeadCell(); }

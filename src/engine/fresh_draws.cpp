@@ -22,7 +22,7 @@ template <>
 struct VectorOf<8> {
   using Words = uint32_t __attribute__((vector_size(32)));
   using Bytes = uint8_t __attribute__((vector_size(8)));
-  using Row = uint8_t __attribute__((vector_size(16)));
+  using Row = uint8_t __attribute__((vector_size(32)));
 };
 template <>
 struct VectorOf<16> {

@@ -144,7 +144,7 @@ GenerationResult TSudoku::RunGeneration(int level, int fixed_seed) {
         FreshSeedDraws::Cursor cursor = fresh_draws->Start(static_cast<uint32_t>(seed), attempt.drawn);
         PlaceRandomDigits(board, cursor);
         drawn = fresh_draws->Drawn(cursor);
-        lost = HasDeadCellWide(board);
+        lost = board.HasDeadCell();
       }
     } else {
       FreshSeedDraws::Cursor cursor = fresh_draws->Start(static_cast<uint32_t>(seed));

@@ -103,6 +103,13 @@ struct PackedBoard {
 
   bool Solved() const { return filled == kBoardCells && !repeated; }
 
+  // Some empty cell has no candidate.
+  bool HasDeadCell() const {
+    for (int i = 0; i < kBoardCells; ++i)
+      if (!cells[i] && !(~Used(i) & kAllDigits)) return true;
+    return false;
+  }
+
  private:
   void Rebuild() {
     uint8_t copy[kBoardCells];
@@ -140,5 +147,3 @@ bool CountFillSucceeds(PackedBoard& board, FillCounters& counters);
 bool CountFillPortable(PackedBoard& board, FillCounters& counters);
 bool CountFillWide(PackedBoard& board, FillCounters& counters, bool stop_at_dead);
 bool WideBoardAvailable();
-// Some empty cell has no candidate (only where WideBoardAvailable()).
-bool HasDeadCellWide(PackedBoard& board);

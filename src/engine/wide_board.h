@@ -156,17 +156,6 @@ class WideBoard {
     return Only(Joined(found));
   }
 
-  // Some empty cell has no candidate.
-  GRIDLET_WIDE bool HasDeadCell() const {
-    uint64_t found[kBlocks];
-    for (int block = 0; block < kBlocks; ++block) {
-      const __m512i candidates = Candidates(block);
-      found[block] = _mm512_testn_epi16_mask(candidates, candidates);
-    }
-    const CellSet dead = Only(Joined(found));
-    return (dead.low | dead.high) != 0;
-  }
-
   // Empty cells that the scan technique would fill with some digit: the
   // box lacks it and both other columns and both other rows of the box
   // hold it.

@@ -45,9 +45,13 @@ struct FillOutcomes {
   int completed = 0, failed = 0, scanned = 0;
 };
 
+// By the plain rules: an empty cell where no digit fits.
 bool HasDeadCell(const PackedBoard& board) {
-  for (int i = 0; i < kBoardCells; ++i)
-    if (!board.cells[i] && !board.Candidates(i)) return true;
+  reference::Engine plain;
+  board.Store(plain.cells);
+  for (int x = 0; x < 9; ++x)
+    for (int y = 0; y < 9; ++y)
+      if (!plain.cells[x][y] && !plain.Possibilities(x, y)) return true;
   return false;
 }
 
