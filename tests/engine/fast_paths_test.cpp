@@ -1,6 +1,8 @@
 // The generator's fast paths against the plain ones they stand for: the
-// batched draws of fresh seeds against MT19937, and the vector fill against
-// the cell-by-cell fill.
+// batched draws of fresh seeds against MT19937, the side-by-side placement
+// and the vector fill against the cell-by-cell code, the search skipped for
+// boards with a dead cell against the plain search, and generations that
+// stop among attempts placed ahead.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,6 +12,7 @@
 #include "engine/fresh_draws.h"
 #include "engine/packed_board.h"
 #include "engine/placement.h"
+#include "engine_fixture.h"
 #include "reference_engine.h"
 
 namespace {
@@ -178,6 +181,69 @@ TEST(WideFill, MatchesTheCellByCellFill) {
   EXPECT_GT(outcomes.completed, 100);
   EXPECT_GT(outcomes.failed, 100);
   EXPECT_GT(outcomes.scanned, 100);
+}
+
+// The shortcut for boards with a dead cell relies on this: the plain
+// search makes one step (one engine), finds nothing and leaves the search
+// value at 0.
+TEST(DeadCell, TheSearchFailsAtOnce) {
+  static int engines = 0;
+  int dead = 0;
+  for (uint32_t seed = 1; seed <= 3000; ++seed) {
+    PackedBoard board;
+    board.Load(reference::PlaceDigits(seed));
+    if (!board.HasDeadCell()) continue;
+    ++dead;
+    for (int level : {1, 8, 9}) {
+      reference::SearchRules rules;
+      rules.limit = level == 8 ? 9 : 52;
+      rules.level = level;
+      rules.search_value = 3;
+      rules.create_engine = [] { ++engines; };
+      engines = 0;
+      reference::Engine start;
+      board.Store(start.cells);
+      std::vector<Board> list;
+      ASSERT_EQ(reference::Solve(start, list, 1, rules), 0) << seed;
+      ASSERT_TRUE(list.empty()) << seed;
+      ASSERT_EQ(rules.search_value, 0) << seed;
+      ASSERT_EQ(engines, 1) << seed;
+    }
+  }
+  EXPECT_GT(dead, 1000);
+}
+
+class StoppedGeneration : public EngineTest {};
+
+// Attempts are placed four at a time; a generation that quits after any of
+// them leaves that attempt's board, the search value and both random
+// generators as the plain attempt loop would.
+TEST_F(StoppedGeneration, LeavesTheLastAttemptAsPlaced) {
+  for (int limit = 0; limit <= 9; ++limit) {
+    host = MakeHost(700001);
+    const int32_t rnd_start = RndState();
+    Game().maxtries = limit;
+    ASSERT_EQ(Game().RunGeneration(2, 0).status, GenerationStatus::kQuit);
+    const int32_t rnd_after = RndState();
+    const int tries = Game().tries;
+    ASSERT_EQ(tries, limit + 2);
+    EXPECT_EQ(Game().seed, 700001 + tries);
+
+    int draws = 0;
+    EXPECT_EQ(Game().FCells, reference::PlaceDigits(static_cast<uint32_t>(Game().seed), &draws)) << limit;
+    std::mt19937 expected(static_cast<uint32_t>(Game().seed));
+    expected.discard(static_cast<unsigned long long>(draws));
+    for (int i = 0; i < 20; ++i) ASSERT_EQ(TwisterNext(), expected()) << limit;
+
+    SetRndState(rnd_start);
+    const reference::Generated plain =
+        reference::Generate(2, 0, 700001, reference::SearchRules{TruncToInt(Game().Level_MinScan + Game().Level_MinCount),
+                                                                 2, 0, [] { TSudoku::Create(); }},
+                            limit);
+    EXPECT_EQ(plain.tries, tries);
+    EXPECT_EQ(RndState(), rnd_after) << limit;
+    EXPECT_EQ(TSudoku::SearchValue, plain.search_value) << limit;
+  }
 }
 
 }  // namespace
