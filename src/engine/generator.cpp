@@ -47,6 +47,67 @@ int FreshSeedBase(int ms) {
   return base < 0 ? base + kFreshSeedRange : base;
 }
 
+int FreshSeed(float start_time, int64_t attempt) {
+  return TruncToInt(start_time + static_cast<float>(attempt));
+}
+
+// The digits of the attempts with fresh seeds. Their draws are computed
+// many seeds at a time; with 512-bit vectors the attempts are placed four
+// at a time, ahead of their turn: their seeds are known, and placing
+// changes nothing but the puzzle generator, which catches up at the end.
+class FreshAttempts {
+ public:
+  explicit FreshAttempts(float start_time)
+      : start_time_(start_time), draws_(std::make_unique_for_overwrite<FreshSeedDraws>()) {}
+
+  // Places the digits of attempt `attempt`, whose seed is `seed`; returns
+  // true when the board has a dead cell (known only with the vectors).
+  bool Place(int attempt, int seed, PackedBoard& board) {
+    if (!wide_) {
+      FreshSeedDraws::Cursor cursor = draws_->Start(static_cast<uint32_t>(seed));
+      PlaceRandomDigits(board, cursor);
+      drawn_ = draws_->Drawn(cursor);
+      return false;
+    }
+    if (attempt - ahead_first_ >= ahead_count_) PlaceAhead(attempt, seed);
+    const WideAttempt& placed = ahead_[attempt - ahead_first_];
+    board = placed.board;
+    drawn_ = placed.drawn;
+    if (placed.complete) return placed.lost;
+    FreshSeedDraws::Cursor cursor = draws_->Start(static_cast<uint32_t>(seed), placed.drawn);
+    PlaceRandomDigits(board, cursor);
+    drawn_ = draws_->Drawn(cursor);
+    return board.HasDeadCell();
+  }
+
+  // Sets the puzzle generator to where the last attempt placed left it.
+  void CatchUp(MersenneTwister& twister, int seed) const {
+    twister.Seed(static_cast<uint32_t>(seed));
+    twister.Discard(drawn_);
+  }
+
+ private:
+  void PlaceAhead(int attempt, int seed) {
+    ahead_first_ = attempt;
+    ahead_count_ = 0;
+    const uint8_t* rows[kWideAttempts];
+    draws_->Start(static_cast<uint32_t>(seed));
+    for (int k = 0; k < kWideAttempts; ++k) {
+      const auto seed_then = static_cast<uint32_t>(FreshSeed(start_time_, static_cast<int64_t>(attempt) + k));
+      if (!draws_->Holds(seed_then)) break;
+      rows[ahead_count_++] = draws_->FastDraws(seed_then);
+    }
+    PlaceRandomDigitsWide(rows, ahead_count_, ahead_);
+  }
+
+  float start_time_;
+  std::unique_ptr<FreshSeedDraws> draws_;
+  bool wide_ = WideBoardAvailable();
+  int drawn_ = 0;  // by the last attempt placed
+  WideAttempt ahead_[kWideAttempts];
+  int ahead_first_ = 0, ahead_count_ = 0;
+};
+
 }  // namespace
 
 void TSudoku::SetLevelValues() {
@@ -95,14 +156,8 @@ GenerationResult TSudoku::RunGeneration(int level, int fixed_seed) {
   PackedBoard board;
   MersenneTwister& twister = PuzzleTwister();
   TwisterDraws fixed_draws{&twister};
-  // Fresh seeds count up by one per attempt, so their draws are computed
-  // many seeds at a time; the puzzle generator catches up at the end.
-  std::unique_ptr<FreshSeedDraws> fresh_draws;
-  if (fixed_seed == 0) fresh_draws = std::make_unique_for_overwrite<FreshSeedDraws>();
-  const bool wide = WideBoardAvailable();
-  int drawn = 0;  // by the last attempt with a fresh seed
-  WideAttempt ahead[kWideAttempts];
-  int ahead_first_try = 0, ahead_count = 0;
+  std::unique_ptr<FreshAttempts> fresh;
+  if (fixed_seed == 0) fresh = std::make_unique<FreshAttempts>(start_time);
   int accept_level = level;
   bool accepted = false;
   bool impossible = false;
@@ -114,42 +169,13 @@ GenerationResult TSudoku::RunGeneration(int level, int fixed_seed) {
     SearchValue = 0;
     board.Clear();
     ++tries;
-    seed = fixed_seed != 0 ? fixed_seed : TruncToInt(start_time + static_cast<float>(tries));
+    seed = fixed_seed != 0 ? fixed_seed : FreshSeed(start_time, tries);
     bool lost = false;  // a dead cell: the search would fail at once
     if (fixed_seed != 0) {
       twister.Seed(static_cast<uint32_t>(seed));
       PlaceRandomDigits(board, fixed_draws);
-    } else if (wide) {
-      if (tries - ahead_first_try >= ahead_count) {
-        // The next attempts' seeds are known, and placing their digits
-        // ahead changes nothing: only the draws of the last attempt leave
-        // a trace, and those are counted per attempt.
-        ahead_first_try = tries;
-        ahead_count = 0;
-        const uint8_t* rows[kWideAttempts];
-        fresh_draws->Start(static_cast<uint32_t>(seed));
-        for (int k = 0; k < kWideAttempts; ++k) {
-          const int64_t try_then = static_cast<int64_t>(tries) + k;
-          const auto seed_then = static_cast<uint32_t>(TruncToInt(start_time + static_cast<float>(try_then)));
-          if (!fresh_draws->Holds(seed_then)) break;
-          rows[ahead_count++] = fresh_draws->FastDraws(seed_then);
-        }
-        PlaceRandomDigitsWide(rows, ahead_count, ahead);
-      }
-      const WideAttempt& attempt = ahead[tries - ahead_first_try];
-      board = attempt.board;
-      drawn = attempt.drawn;
-      lost = attempt.lost;
-      if (!attempt.complete) {
-        FreshSeedDraws::Cursor cursor = fresh_draws->Start(static_cast<uint32_t>(seed), attempt.drawn);
-        PlaceRandomDigits(board, cursor);
-        drawn = fresh_draws->Drawn(cursor);
-        lost = board.HasDeadCell();
-      }
     } else {
-      FreshSeedDraws::Cursor cursor = fresh_draws->Start(static_cast<uint32_t>(seed));
-      PlaceRandomDigits(board, cursor);
-      drawn = fresh_draws->Drawn(cursor);
+      lost = fresh->Place(tries, seed, board);
     }
 
     context.search_value = 0;
@@ -197,11 +223,8 @@ GenerationResult TSudoku::RunGeneration(int level, int fixed_seed) {
     }
   }
 
-  if (fresh_draws) {
-    // Effects draw on from where the last attempt left the generator.
-    twister.Seed(static_cast<uint32_t>(seed));
-    twister.Discard(drawn);
-  }
+  // Effects draw on from where the last attempt left the puzzle generator.
+  if (fresh) fresh->CatchUp(twister, seed);
   host.ResetLoopTiming();
   board.Store(FCells);
   GenerationResult result;
