@@ -139,11 +139,12 @@ bool CountFill(PackedBoard& board, FillCounters& counters);
 // the digit it writes is missing from the box while both other columns and
 // both other rows of the box hold it, so in the cell's own column (or row)
 // it would stand a third time in the two other boxes of the stack (or
-// band). A dead cell lacks every digit from its column, row or box, so it
-// stays empty, and every pass of the count technique visits it.
+// band). Every digit stands in a dead cell's column, row or box, so the
+// cell stays empty, and every pass of the count technique visits it.
 bool CountFillSucceeds(PackedBoard& board, FillCounters& counters);
-// The same, cell by cell on any processor, and all cells at once with
-// 512-bit vectors where WideBoardAvailable(); CountFill picks one.
+// CountFill cell by cell on any processor, and on all cells at once with
+// 512-bit vectors where WideBoardAvailable(); the wide one stops at the
+// first dead cell when asked, as CountFillSucceeds may.
 bool CountFillPortable(PackedBoard& board, FillCounters& counters);
 bool CountFillWide(PackedBoard& board, FillCounters& counters, bool stop_at_dead);
 bool WideBoardAvailable();

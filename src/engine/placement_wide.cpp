@@ -3,10 +3,10 @@
 // Most draws are refused (a cell that is taken or dead, a digit that does
 // not fit), and a refusal one draw at a time is a branch the processor
 // cannot guess. Here each attempt keeps the candidates of all its cells in
-// a table, tests four cell draws or sixteen digit draws at once, and stops
-// at the first hit, where the one-by-one loop would have stopped. The work
-// of one digit is a chain of dependent steps; the attempts are independent,
-// so running several side by side keeps the processor busy.
+// a table, tests two cells (four draws) or sixteen digit draws at once,
+// and stops at the first hit, where the one-by-one loop would have stopped.
+// The work of one digit is a chain of dependent steps; the attempts are
+// independent, so running several side by side keeps the processor busy.
 #include <cstring>
 
 #include "engine/fresh_draws.h"
