@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 
 #include "engine/twister.h"
 
@@ -39,6 +40,10 @@ class FreshSeedDraws {
     const uint8_t* end_;
     FreshSeedDraws* owner_;
   };
+
+  // What vector code reads past the last seed's draws is defined, though
+  // never used.
+  FreshSeedDraws() { std::memset(draws_ + kSeeds * kFastDraws, 0, kReadPast); }
 
   // Starts the draws of `seed` at draw `skip` (at most kFastDraws),
   // computing a new batch when the seed is not in the current one.
