@@ -1,4 +1,6 @@
 // The repeat-game menu: a level code typed in brings back its puzzle.
+#include <string>
+
 #include "drawing/graphics.h"
 #include "engine/level_code.h"
 #include "presentation/game_skin.h"
@@ -9,11 +11,24 @@
 #include "support/functions.h"
 #include "support/text_util.h"
 
+namespace {
+
+// The code the message in the box speaks about; editing it takes the message away.
+std::string MessageCode;
+
+void ShowMessage(const std::string& key) {
+  LevelCodeMessage = key;
+  MessageCode = Widgets.levelCode->value;
+}
+
+}  // namespace
+
 void TGame::Update_RepeatGameMenu() {
   TGUIobject::UpdateAll("RepeatGameMenu", 0);
   // Codes are shown in upper case, while the input types lower case
   // letters, which the hexadecimal reading would take for 0.
   Widgets.levelCode->value = UpperAscii(Widgets.levelCode->value);
+  if (Widgets.levelCode->value != MessageCode) LevelCodeMessage.clear();
   if (Widgets.repeatStart->GetClicks()) StartFromLevelCode();
   if (Widgets.repeatCancel->GetClicks()) {
     LevelCodeMessage.clear();
@@ -24,7 +39,7 @@ void TGame::Update_RepeatGameMenu() {
 void TGame::StartFromLevelCode() {
   const std::optional<LevelCodeParts> parts = ReadLevelCode(TrimBlanks(Widgets.levelCode->value));
   if (!parts) {
-    LevelCodeMessage = "LEVELCODE_INVALID";
+    ShowMessage("LEVELCODE_INVALID");
     return;
   }
   LevelCodeMessage.clear();
@@ -36,7 +51,7 @@ void TGame::StartFromLevelCode() {
   MixItScoreMulti = 1;
   MixItActivated = 0;
   MixItTimer = 0;
-  if (setup.status == GenerationStatus::kImpossible) LevelCodeMessage = "LEVELCODE_IMPOSSIBLE";
+  if (setup.status == GenerationStatus::kImpossible) ShowMessage("LEVELCODE_IMPOSSIBLE");
 }
 
 void TGame::Draw_RepeatGameMenu() {

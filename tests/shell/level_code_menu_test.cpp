@@ -59,6 +59,13 @@ TEST_F(GameTest, CodesThatAreNoCodesGenerateNothing) {
   }
   EXPECT_FALSE(Text("LEVELCODE_INVALID").empty());
   Game->Draw(1);  // the message in the box
+  Step();
+  EXPECT_EQ(LevelCodeMessage, "LEVELCODE_INVALID");
+  Widgets.levelCode->value += "1";  // typing on takes the message away
+  Step();
+  EXPECT_EQ(LevelCodeMessage, "");
+  Click(*Widgets.repeatStart);
+  EXPECT_EQ(LevelCodeMessage, "LEVELCODE_INVALID");
 
   Click(*Widgets.repeatCancel);
   EXPECT_EQ(GameState, GAME_STARTMENU);
