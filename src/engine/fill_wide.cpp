@@ -1,5 +1,8 @@
 // The logical fill on all 81 cells at once (see wide_board.h); the same
 // visiting order and results as CountFillPortable.
+#include "engine/packed_board.h"
+
+#if GRIDLET_HAVE_WIDE
 #include "engine/wide_board.h"
 
 using wide_board::CellSet;
@@ -46,3 +49,12 @@ GRIDLET_WIDE bool CountFillWide(PackedBoard& packed, FillCounters& counters, boo
     if (!changed) return true;
   }
 }
+
+#else
+
+bool WideBoardAvailable() { return false; }
+
+// Never called where WideBoardAvailable() is false; kept so callers link.
+bool CountFillWide(PackedBoard& packed, FillCounters& counters, bool) { return CountFillPortable(packed, counters); }
+
+#endif

@@ -1,4 +1,5 @@
 #include "engine/fresh_draws.h"
+#include "engine/packed_board.h"
 
 #include <cstring>
 
@@ -53,6 +54,26 @@ constexpr Interleave<kBytes> MakeInterleave() {
   return masks;
 }
 
+#if defined(__clang__)
+// Bytes of a and b (taken as one row of twice the width) picked by mask:
+// clang has no two-vector shuffle with a mask vector, a byte loop does the same.
+template <typename Rows>
+inline Rows ShuffleBytes(const Rows& a, const Rows& b, const Rows& mask) {
+  constexpr int kBytes = sizeof(Rows);
+  uint8_t in[2 * kBytes], picks[kBytes], out[kBytes];
+  std::memcpy(in, &a, kBytes);
+  std::memcpy(in + kBytes, &b, kBytes);
+  std::memcpy(picks, &mask, kBytes);
+  for (int i = 0; i < kBytes; ++i) out[i] = in[picks[i] % (2 * kBytes)];
+  Rows result;
+  std::memcpy(&result, out, kBytes);
+  return result;
+}
+#define GRIDLET_SHUFFLE(a, b, mask) ShuffleBytes(a, b, mask)
+#else
+#define GRIDLET_SHUFFLE(a, b, mask) __builtin_shuffle(a, b, mask)
+#endif
+
 template <typename Rows>
 [[gnu::always_inline]] inline void Transpose16(Rows (&rows)[16]) {
   static constexpr Interleave<sizeof(Rows)> kMasks = MakeInterleave<sizeof(Rows)>();
@@ -62,8 +83,8 @@ template <typename Rows>
   for (int stage = 0; stage < 4; ++stage) {
     Rows next[16];
     for (int i = 0; i < 8; ++i) {
-      next[2 * i] = __builtin_shuffle(rows[i], rows[i + 8], low);
-      next[2 * i + 1] = __builtin_shuffle(rows[i], rows[i + 8], high);
+      next[2 * i] = GRIDLET_SHUFFLE(rows[i], rows[i + 8], low);
+      next[2 * i + 1] = GRIDLET_SHUFFLE(rows[i], rows[i + 8], high);
     }
     for (int i = 0; i < 16; ++i) rows[i] = next[i];
   }
@@ -135,6 +156,7 @@ template <int kLanes>
   for (int v = 0; v < kVectors; ++v) std::memcpy(&far_word_at_end[v * kLanes], &w[v], sizeof(Words));
 }
 
+#if GRIDLET_HAVE_WIDE
 // One version per vector width; the processor picks at load time.
 __attribute__((target("default"))) void SeedBatch(uint32_t first, NearWords& near, uint8_t* draws,
                                                   SeedWords& word_at_end, SeedWords& far_word_at_end) {
@@ -150,6 +172,12 @@ __attribute__((target("arch=x86-64-v4"))) void SeedBatch(uint32_t first, NearWor
                                                          SeedWords& word_at_end, SeedWords& far_word_at_end) {
   SeedBatchWith<16>(first, near, draws, word_at_end, far_word_at_end);
 }
+#else
+// Other compilers and processors: one portable version.
+void SeedBatch(uint32_t first, NearWords& near, uint8_t* draws, SeedWords& word_at_end, SeedWords& far_word_at_end) {
+  SeedBatchWith<4>(first, near, draws, word_at_end, far_word_at_end);
+}
+#endif
 
 }  // namespace
 

@@ -148,3 +148,11 @@ bool CountFillSucceeds(PackedBoard& board, FillCounters& counters);
 bool CountFillPortable(PackedBoard& board, FillCounters& counters);
 bool CountFillWide(PackedBoard& board, FillCounters& counters, bool stop_at_dead);
 bool WideBoardAvailable();
+
+// The vector paths use GCC's x86-64 vector extensions; other compilers and
+// processors build the cell-by-cell paths only (same results, slower).
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+#define GRIDLET_HAVE_WIDE 1
+#else
+#define GRIDLET_HAVE_WIDE 0
+#endif

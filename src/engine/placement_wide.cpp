@@ -11,6 +11,8 @@
 
 #include "engine/fresh_draws.h"
 #include "engine/placement.h"
+
+#if GRIDLET_HAVE_WIDE
 #include "engine/wide_board.h"
 
 namespace {
@@ -138,3 +140,12 @@ GRIDLET_WIDE void PlaceRandomDigitsWide(const uint8_t* const draws[], int count,
     attempts[a].lost = lanes[a].active && HasDeadCell(lanes[a], attempts[a].board);
   }
 }
+
+#else
+
+// Never called where WideBoardAvailable() is false; kept so callers link.
+void PlaceRandomDigitsWide(const uint8_t* const[], int count, WideAttempt attempts[]) {
+  for (int k = 0; k < count; ++k) attempts[k].complete = false;
+}
+
+#endif

@@ -70,7 +70,7 @@ int TSudoku::ReturnPossibility(int x, int y) const {
 
 int TSudoku::SudokuIsValid() const {
   // Columns, then rows, then boxes, each with the set of digits seen.
-  const auto unit_repeats = [this](auto cell_of) {
+  const auto unit_repeats = [](auto cell_of) {
     unsigned seen = 0;
     for (int k = 0; k < 9; ++k) {
       const int digit = cell_of(k);
