@@ -203,7 +203,10 @@ Canvas ShapeFaces(const Palette& pal) {
       {Subtract(Circle(cx, cy, 13.5f), Circle(cx, cy, 6.5f)), Rgb8(130, 104, 80)},
   };
   std::vector<FaceArt> faces;
-  for (const auto& [shape, colour] : shapes) {
+  for (const auto& [shape_of, colour_of] : shapes) {
+    // Named copies: lambdas cannot capture structured bindings everywhere yet.
+    auto shape = shape_of;
+    auto colour = colour_of;
     faces.push_back([shape, colour, ink](Canvas& c) {
       c.Shadow(Rasterize(c.width(), c.height(), shape), 0, 1, 1.0f, Rgb8(8, 8, 12, 70));
       Sticker(c, shape, colour, ink);
