@@ -9,18 +9,6 @@ namespace drawing {
 
 namespace {
 
-class BuiltinGlyph : public Glyph {
- public:
-  PixmapPtr pixels;
-  float advance = 0;
-  int x = 0, y = 0, w = 0, h = 0;
-  PixmapPtr Pixels() override { return pixels; }
-  float Advance() override { return advance; }
-  void GetRect(int& ox, int& oy, int& ow, int& oh) override {
-    ox = x, oy = y, ow = w, oh = h;
-  }
-};
-
 class BuiltinFont : public Font {
  public:
   int Style() override { return 0; }
@@ -31,7 +19,7 @@ class BuiltinFont : public Font {
     return code - kDefaultFontFirst;
   }
   GlyphPtr LoadGlyph(int index) override {
-    auto g = std::make_shared<BuiltinGlyph>();
+    auto g = std::make_shared<BasicGlyph>();
     if (index < 0 || index >= CountGlyphs()) return g;
     g->advance = float(kDefaultFontAdvance);
     g->w = kDefaultFontCellWidth;

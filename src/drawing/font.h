@@ -24,6 +24,19 @@ class Glyph {
 };
 using GlyphPtr = std::shared_ptr<Glyph>;
 
+// A glyph that is just its values; loaders fill it in.
+class BasicGlyph : public Glyph {
+ public:
+  PixmapPtr pixels;
+  float advance = 0;
+  int x = 0, y = 0, w = 0, h = 0;
+  PixmapPtr Pixels() override { return pixels; }
+  float Advance() override { return advance; }
+  void GetRect(int& ox, int& oy, int& ow, int& oh) override {
+    ox = x, oy = y, ow = w, oh = h;
+  }
+};
+
 // A font as a font loader delivers it.
 class Font {
  public:

@@ -31,18 +31,6 @@ std::shared_ptr<Library> SharedLibrary() {
   return library;
 }
 
-class TrueTypeGlyph : public Glyph {
- public:
-  PixmapPtr pixels;
-  float advance = 0;
-  int x = 0, y = 0, w = 0, h = 0;
-  PixmapPtr Pixels() override { return pixels; }
-  float Advance() override { return advance; }
-  void GetRect(int& ox, int& oy, int& ow, int& oh) override {
-    ox = x, oy = y, ow = w, oh = h;
-  }
-};
-
 class TrueTypeFont : public Font {
  public:
   TrueTypeFont(std::shared_ptr<Library> lib, FT_Face face, std::vector<FT_Byte> bytes, int style)
@@ -65,7 +53,7 @@ class TrueTypeFont : public Font {
   }
 
   GlyphPtr LoadGlyph(int index) override {
-    auto glyph = std::make_shared<TrueTypeGlyph>();
+    auto glyph = std::make_shared<BasicGlyph>();
     bool smooth = style_ & SMOOTHFONT;
     FT_Int32 load = FT_LOAD_DEFAULT | (smooth ? FT_LOAD_TARGET_NORMAL : FT_LOAD_TARGET_MONO);
     if (FT_Load_Glyph(face_, FT_UInt(index + 1), load) != 0) return glyph;

@@ -17,3 +17,23 @@ fail() {
   echo "FAIL: $*" >&2
   exit 1
 }
+
+# Starts the game in a fresh work folder inside its own Xvfb screen and
+# gives its window the focus. Sets work, game (pid) and window; cleans up
+# on exit.
+start_game_in_xvfb() {
+  work="$(e2e_workdir)"
+  local display=":$((90 + RANDOM % 100))"
+  Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp > /dev/null 2>&1 &
+  xvfb=$!
+  trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
+  export DISPLAY="$display"
+  for _ in $(seq 50); do xdpyinfo > /dev/null 2>&1 && break; sleep 0.1; done
+  cd "$work"
+  LIBGL_ALWAYS_SOFTWARE=1 "$GRIDLET_BIN" > game.log 2>&1 &
+  game=$!
+  window="$(timeout 20 xdotool search --sync --name '^Gridlet' | head -n 1)" || fail "no game window appeared"
+  # No window manager runs: give the window the focus ourselves, then send
+  # real (XTEST) input, which SDL takes like a user's.
+  xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
+}

@@ -5,21 +5,7 @@
 # Escape ends the program with exit code 0.
 source "$(dirname "$0")/lib.sh"
 
-work="$(e2e_workdir)"
-display=":$((90 + RANDOM % 100))"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp > /dev/null 2>&1 &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
-export DISPLAY="$display"
-for _ in $(seq 50); do xdpyinfo > /dev/null 2>&1 && break; sleep 0.1; done
-
-cd "$work"
-LIBGL_ALWAYS_SOFTWARE=1 "$GRIDLET_BIN" > game.log 2>&1 &
-game=$!
-window="$(timeout 20 xdotool search --sync --name '^Gridlet' | head -n 1)" || fail "no game window appeared"
-# No window manager runs: give the window the focus ourselves, then send
-# real (XTEST) input, which SDL takes like a user's.
-xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
+start_game_in_xvfb
 # Buttons and keys are sampled once per update (1/60 s): a real press is held.
 click() {
   xdotool mousemove --window "$window" "$1" "$2"
