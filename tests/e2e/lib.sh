@@ -37,3 +37,15 @@ start_game_in_xvfb() {
   # real (XTEST) input, which SDL takes like a user's.
   xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
 }
+
+# Waits for the game started by start_game_in_xvfb to end and fails unless
+# it exited with code 0.
+expect_clean_exit() {
+  local code
+  set +e
+  timeout 10 tail --pid="$game" -f /dev/null
+  wait "$game"
+  code=$?
+  set -e
+  [ "$code" = 0 ] || { cat game.log; fail "Escape ended the game with exit code $code"; }
+}

@@ -41,10 +41,5 @@ for _ in $(seq 10); do
   sleep 0.5
   kill -0 "$game" 2> /dev/null || break
 done
-set +e
-timeout 10 tail --pid="$game" -f /dev/null
-wait "$game"
-code=$?
-set -e
-[ "$code" = 0 ] || { cat game.log; fail "Escape ended the game with exit code $code"; }
+expect_clean_exit
 echo "window test (game): ok"

@@ -17,10 +17,5 @@ read -r w h colours < <("$PNGINFO" screenshots/screen000.png)
 [ "$w" = 800 ] && [ "$h" = 600 ] || fail "screenshot is ${w}x${h}, expected the window's 800x600"
 [ "$colours" -gt 10 ] || fail "screenshot looks blank ($colours colours)"
 press Escape
-set +e
-timeout 10 tail --pid="$game" -f /dev/null
-wait "$game"
-code=$?
-set -e
-[ "$code" = 0 ] || { cat game.log; fail "Escape ended the game with exit code $code"; }
+expect_clean_exit
 echo "window test (OpenGL): ok"
