@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 
+#include "../drawing/manual_clock.h"
 #include "../drawing/temp_dir.h"
 #include "drawing/files.h"
 #include "drawing/graphics.h"
@@ -16,19 +17,10 @@
 
 namespace {
 
-class VirtualClock : public drawing::Platform {
- public:
-  int now = 5000;
-  void Poll(drawing::InputState&) override {}
-  int Millis() override { return now; }
-  void Sleep(int ms) override { now += ms; }
-  bool IsVirtual() const override { return true; }
-};
-
 // Records at which clock time every update and frame happened.
 class RecordingGame : public TBaseGame {
  public:
-  explicit RecordingGame(VirtualClock* clock) : clock_(clock) {}
+  explicit RecordingGame(ManualClock* clock) : clock_(clock) {}
   std::function<void(int)> on_update;
   std::map<int, int> updates_at, frames_at;
   int updates = 0, frames = 0;
@@ -43,13 +35,13 @@ class RecordingGame : public TBaseGame {
   }
 
  private:
-  VirtualClock* clock_;
+  ManualClock* clock_;
 };
 
 class Loop : public ::testing::Test {
  protected:
   void SetUp() override {
-    auto clock = std::make_unique<VirtualClock>();
+    auto clock = std::make_unique<ManualClock>(5000, true);
     clock_ = clock.get();
     drawing::SetPlatform(std::move(clock));
     drawing::FlushKeys();
@@ -67,7 +59,7 @@ class Loop : public ::testing::Test {
     KeyManager = TKeyManager{};
     QuitGame = 0;
   }
-  VirtualClock* clock_ = nullptr;
+  ManualClock* clock_ = nullptr;
 };
 
 }  // namespace
@@ -151,14 +143,14 @@ namespace {
 // for the frame rate.
 class SlowGame : public RecordingGame {
  public:
-  SlowGame(VirtualClock* clock, int frame_ms) : RecordingGame(clock), clock_(clock), frame_ms_(frame_ms) {}
+  SlowGame(ManualClock* clock, int frame_ms) : RecordingGame(clock), clock_(clock), frame_ms_(frame_ms) {}
   void Draw(int flag) override {
     RecordingGame::Draw(flag);
     clock_->now += frame_ms_;
   }
 
  private:
-  VirtualClock* clock_;
+  ManualClock* clock_;
   int frame_ms_;
 };
 

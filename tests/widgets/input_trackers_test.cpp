@@ -3,25 +3,17 @@
 
 #include <memory>
 
+#include "../drawing/manual_clock.h"
 #include "drawing/input.h"
 #include "drawing/platform.h"
 #include "widgets/input_trackers.h"
 
 namespace {
 
-// A clock the test moves by hand.
-class ManualClock : public drawing::Platform {
- public:
-  int now = 1000;
-  void Poll(drawing::InputState&) override {}
-  int Millis() override { return now; }
-  void Sleep(int ms) override { now += ms; }
-};
-
 class Trackers : public ::testing::Test {
  protected:
   void SetUp() override {
-    auto clock = std::make_unique<ManualClock>();
+    auto clock = std::make_unique<ManualClock>(1000);
     clock_ = clock.get();
     drawing::SetPlatform(std::move(clock));
     drawing::FlushKeys();

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "../drawing/manual_clock.h"
 #include "../drawing/temp_dir.h"
 #include "drawing/graphics.h"
 #include "drawing/input.h"
@@ -20,18 +21,10 @@
 #include "widgets/gui_resources.h"
 #include "widgets/input_trackers.h"
 
-class HandClock : public drawing::Platform {
- public:
-  int now = 100000;
-  void Poll(drawing::InputState&) override {}
-  int Millis() override { return now; }
-  void Sleep(int ms) override { now += ms; }
-};
-
 class WidgetTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    auto clock = std::make_unique<HandClock>();
+    auto clock = std::make_unique<ManualClock>(100000);
     clock_ = clock.get();
     drawing::SetPlatform(std::move(clock));
     drawing::FlushKeys();
@@ -99,7 +92,7 @@ class WidgetTest : public ::testing::Test {
     Step();
   }
 
-  HandClock* clock_ = nullptr;
+  ManualClock* clock_ = nullptr;
 };
 
 // Language files written into a temporary folder and loaded.
