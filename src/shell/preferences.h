@@ -1,0 +1,19 @@
+// The player's preferences for the play aids, kept in "preferences.xml"
+// beside "settings.xml" so that the settings file keeps its fourteen lines.
+#pragma once
+
+#include <string>
+
+struct TPreferences {
+  bool showConflicts = false;   // mark digits that repeat in a row, column or box
+  bool highlight = true;        // highlight the digit of the selected or hovered cell
+  bool autoRemoveNotes = true;  // placing a digit removes it from its peers' notes
+
+  bool operator==(const TPreferences&) const = default;
+};
+
+// Reads the preferences; a missing, damaged or hostile file gives the
+// defaults (with one log line when the file exists but cannot be used).
+TPreferences LoadPreferences(const std::string& path);
+// Writes the preferences atomically; false when the file could not be written.
+bool SavePreferences(const TPreferences& preferences, const std::string& path);
