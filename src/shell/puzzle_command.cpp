@@ -10,6 +10,7 @@
 #include "engine/puzzle_setup.h"
 #include "engine/random.h"
 #include "engine/sudoku_host.h"
+#include "support/text_util.h"
 
 namespace {
 
@@ -123,7 +124,8 @@ int Generate(const GenerateRequest& request, std::ostream& out, std::ostream& er
 }
 
 LevelCodeParts ReadCodeOrThrow(const std::string& code) {
-  const auto parts = ReadLevelCode(code);
+  // As the repeat-game menu, which shows what is typed in upper case.
+  const auto parts = ReadLevelCode(UpperAscii(code));
   if (!parts) throw UsageError{"invalid level code \"" + code + "\""};
   return *parts;
 }
@@ -194,8 +196,8 @@ std::string PuzzleCommandHelp() {
          "      Prints the level, stone set and seed of a level code.\n"
          "  gridlet code --level L --stones N --seed S\n"
          "      Prints the level code; refuses a seed whose code would not read back.\n"
-         "A level code is invalid when its decimal form has fewer than three digits or is negative,\n"
-         "or names a level outside 1 to 9 or a stone set outside 1 to 4.\n"
+         "A level code is invalid when its decimal form has fewer than three digits or is negative;\n"
+         "a stone set outside 1 to 4 falls back to set 1. Letters may be typed in either case.\n"
          "Exit status: 0 on success, 1 for a malformed argument, an invalid code or a generation\n"
          "that cannot succeed (with one line on the error output).\n";
 }
