@@ -1,7 +1,7 @@
 // Arbitrary bytes as a language file, read both ways the game can: into a
 // key map and searched line by line. Neither may crash; every entry read is
-// a trimmed key and value on one line, and each grouped entry is found
-// again under its group.
+// a trimmed value on one line, and an entry outside the groups is found
+// again by its key.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -14,7 +14,7 @@
 namespace {
 
 bool OneTrimmedLine(const std::string& text) {
-  return text.find_first_of("\r\n") == std::string::npos && TrimBlanks(text) == text;
+  return text.find('\n') == std::string::npos && TrimBlanks(text) == text;
 }
 
 }  // namespace
@@ -29,12 +29,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (memory->language != "fuzz" || streaming->language != "fuzz") std::abort();
   for (const auto& [key, value] : memory->map) {
     if (key.empty() || !OneTrimmedLine(value)) std::abort();
+    // "group::key" for a grouped entry; a key may hold "::" itself, so only
+    // the others are surely a key as one line held it.
     const size_t split = key.rfind("::");
-    // A grouped entry: the group and the key as one line held them.
-    const std::string bare = split == std::string::npos ? key : key.substr(split + 2);
-    if (!bare.empty() && !OneTrimmedLine(bare)) std::abort();
-    if (split == std::string::npos && memory->GetString(key, "") != value) std::abort();
-    streaming->GetString(bare, split == std::string::npos ? "" : key.substr(0, split));
+    if (split == std::string::npos) {
+      if (!OneTrimmedLine(key) || memory->GetString(key, "") != value) std::abort();
+      streaming->GetString(key, "");
+    } else {
+      streaming->GetString(key.substr(split + 2), key.substr(0, split));
+    }
   }
   memory->Close();
   streaming->Close();
