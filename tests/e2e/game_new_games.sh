@@ -25,4 +25,4 @@ run_headless new_games.script new_games.log
 codes="$(grep "^LevelCode:" new_games.log | cut -d: -f2)"
 [ "$(wc -l <<< "$codes")" = "$games" ] || fail "expected $games games: $(tail -n 5 new_games.log)"
 [ "$(sort -u <<< "$codes" | wc -l)" = "$games" ] || fail "a new game repeated the puzzle before it: $(tr '\n' ' ' <<< "$codes")"
-echo "ok: $games games, $games puzzles"
+echo "new games in a row: ok"
