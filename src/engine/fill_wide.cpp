@@ -1,5 +1,6 @@
 // The logical fill on all 81 cells at once (see wide_board.h); the same
 // visiting order and results as CountFillPortable.
+#include "engine/engine_path.h"
 #include "engine/packed_board.h"
 
 #if GRIDLET_HAVE_WIDE
@@ -9,9 +10,7 @@ using wide_board::CellSet;
 using wide_board::WideBoard;
 
 bool WideBoardAvailable() {
-  static const bool available = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
-                                __builtin_cpu_supports("avx512vl") && __builtin_cpu_supports("avx512bitalg") &&
-                                __builtin_cpu_supports("bmi2") && __builtin_cpu_supports("popcnt");
+  static const bool available = ActiveEnginePath() == EnginePath::kAvx512Bitalg;
   return available;
 }
 

@@ -1,4 +1,5 @@
 #include "engine/fresh_draws.h"
+#include "engine/engine_path.h"
 #include "engine/packed_board.h"
 
 #include <cstring>
@@ -156,28 +157,38 @@ template <int kLanes>
   for (int v = 0; v < kVectors; ++v) std::memcpy(&far_word_at_end[v * kLanes], &w[v], sizeof(Words));
 }
 
-#if GRIDLET_HAVE_WIDE
-// One version per vector width; the processor picks at load time.
-__attribute__((target("default"))) void SeedBatch(uint32_t first, NearWords& near, uint8_t* draws,
-                                                  SeedWords& word_at_end, SeedWords& far_word_at_end) {
+// One version per vector width; ActiveEnginePath picks.
+void SeedBatchPortable(uint32_t first, NearWords& near, uint8_t* draws, SeedWords& word_at_end,
+                       SeedWords& far_word_at_end) {
   SeedBatchWith<4>(first, near, draws, word_at_end, far_word_at_end);
 }
 
-__attribute__((target("avx2"))) void SeedBatch(uint32_t first, NearWords& near, uint8_t* draws,
-                                               SeedWords& word_at_end, SeedWords& far_word_at_end) {
+#if GRIDLET_HAVE_WIDE
+__attribute__((target("avx2"))) void SeedBatchAvx2(uint32_t first, NearWords& near, uint8_t* draws,
+                                                   SeedWords& word_at_end, SeedWords& far_word_at_end) {
   SeedBatchWith<8>(first, near, draws, word_at_end, far_word_at_end);
 }
 
-__attribute__((target("arch=x86-64-v4"))) void SeedBatch(uint32_t first, NearWords& near, uint8_t* draws,
-                                                         SeedWords& word_at_end, SeedWords& far_word_at_end) {
+__attribute__((target("arch=x86-64-v4"))) void SeedBatchAvx512(uint32_t first, NearWords& near, uint8_t* draws,
+                                                               SeedWords& word_at_end, SeedWords& far_word_at_end) {
   SeedBatchWith<16>(first, near, draws, word_at_end, far_word_at_end);
 }
-#else
-// Other compilers and processors: one portable version.
-void SeedBatch(uint32_t first, NearWords& near, uint8_t* draws, SeedWords& word_at_end, SeedWords& far_word_at_end) {
-  SeedBatchWith<4>(first, near, draws, word_at_end, far_word_at_end);
-}
 #endif
+
+void SeedBatch(uint32_t first, NearWords& near, uint8_t* draws, SeedWords& word_at_end, SeedWords& far_word_at_end) {
+#if GRIDLET_HAVE_WIDE
+  switch (ActiveEnginePath()) {
+    case EnginePath::kAvx2:
+      return SeedBatchAvx2(first, near, draws, word_at_end, far_word_at_end);
+    case EnginePath::kAvx512:
+    case EnginePath::kAvx512Bitalg:
+      return SeedBatchAvx512(first, near, draws, word_at_end, far_word_at_end);
+    case EnginePath::kPortable:
+      break;
+  }
+#endif
+  SeedBatchPortable(first, near, draws, word_at_end, far_word_at_end);
+}
 
 }  // namespace
 

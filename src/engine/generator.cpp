@@ -1,6 +1,7 @@
 // Level tables, puzzle generation and reduction.
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <memory>
 #include <string>
 
@@ -15,9 +16,6 @@
 namespace {
 
 constexpr int kFallBackInterval = 65000;
-// Fresh seeds stay below this (plus the attempt count), so that a level
-// code, which holds level, stone set and seed in one int, always reads back.
-constexpr int kFreshSeedRange = 9000000;
 
 bool AcceptsAt(int level, int min_depth) {
   if (level == 0 || level == 9) return true;
@@ -39,12 +37,12 @@ struct TwisterDraws {
 };
 
 float CeilCells(int min_stones, float fraction) {
-  return static_cast<float>(std::ceil((81.0 - min_stones) * static_cast<double>(fraction)));
-}
-
-int FreshSeedBase(int ms) {
-  const int base = ms % kFreshSeedRange;
-  return base < 0 ? base + kFreshSeedRange : base;
+  // Level 0 keeps the counts of the game before and multiplies them again;
+  // games in a row at level 0 would leave the float range, where the
+  // conversion is undefined. The limit is as good as infinite either way.
+  const double cells = std::ceil((81.0 - min_stones) * static_cast<double>(fraction));
+  constexpr double kMax = std::numeric_limits<float>::max();
+  return static_cast<float>(std::clamp(cells, -kMax, kMax));
 }
 
 int FreshSeed(float start_time, int64_t attempt) {
@@ -141,7 +139,7 @@ GenerationResult TSudoku::RunGeneration(int level, int fixed_seed) {
 
   SolutionList.clear();
   tries = 0;
-  const float start_time = static_cast<float>(FreshSeedBase(host.MilliSecs()));
+  const float start_time = static_cast<float>(fresh_seeds.NextBase(host.MilliSecs()));
 
   if (level > 0 && level <= 9) {
     Level_MinCount = Levels_MinCount[level];
@@ -224,7 +222,10 @@ GenerationResult TSudoku::RunGeneration(int level, int fixed_seed) {
   }
 
   // Effects draw on from where the last attempt left the puzzle generator.
-  if (fresh) fresh->CatchUp(twister, seed);
+  if (fresh) {
+    fresh->CatchUp(twister, seed);
+    fresh_seeds.Tried(seed);
+  }
   host.ResetLoopTiming();
   board.Store(FCells);
   GenerationResult result;

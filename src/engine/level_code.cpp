@@ -59,9 +59,9 @@ std::optional<LevelCodeParts> ReadLevelCode(const std::string& code) {
   if (decimal.size() < 3) return std::nullopt;
   LevelCodeParts parts;
   parts.level = decimal[0] - '0';
-  parts.stone_set = decimal[1] - '0';
+  const int stone_digit = decimal[1] - '0';
+  parts.stone_set = stone_digit >= 1 && stone_digit <= 4 ? stone_digit : 1;
   parts.seed = DecimalToWrappedInt(decimal.substr(2));
-  if (parts.level < 1 || parts.level > 9 || parts.stone_set < 1 || parts.stone_set > 4) return std::nullopt;
   return parts;
 }
 

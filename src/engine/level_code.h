@@ -25,9 +25,11 @@ struct LevelCodeParts {
   bool operator==(const LevelCodeParts&) const = default;
 };
 
-// What the repeat-game menu reads from a code; nothing when the code is
-// invalid: a decimal form shorter than three digits or negative, a level
-// outside 1 to 9 or a stone set outside 1 to 4.
+// What the repeat-game menu reads from a code: the first decimal digit is
+// the level, the second the stone set (one outside 1 to 4 falls back to set
+// 1, as the theme's stone-set choice does), the rest the seed. Nothing when
+// the decimal form is negative or shorter than three digits: such a code
+// holds no seed.
 std::optional<LevelCodeParts> ReadLevelCode(const std::string& code);
 
 // Whether the code formed from these values reads back to them.

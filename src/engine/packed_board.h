@@ -143,7 +143,8 @@ bool CountFill(PackedBoard& board, FillCounters& counters);
 // cell stays empty, and every pass of the count technique visits it.
 bool CountFillSucceeds(PackedBoard& board, FillCounters& counters);
 // CountFill cell by cell on any processor, and on all cells at once with
-// 512-bit vectors where WideBoardAvailable(); the wide one stops at the
+// 512-bit vectors where WideBoardAvailable() (the avx512-bitalg engine
+// path, see engine_path.h); the wide one stops at the
 // first dead cell when asked, as CountFillSucceeds may.
 bool CountFillPortable(PackedBoard& board, FillCounters& counters);
 bool CountFillWide(PackedBoard& board, FillCounters& counters, bool stop_at_dead);

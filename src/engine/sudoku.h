@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/board.h"
+#include "engine/fresh_seed_sequence.h"
 
 struct PackedBoard;
 struct SearchContext;
@@ -65,6 +66,8 @@ class TSudoku {
   int stats_longestturntime = 0;
   int stats_averageturntime = 0;
   int stats_usedundos = 0;
+  // Carries the fresh seeds on from one generation to the next.
+  FreshSeedSequence fresh_seeds;
 
   // Shared by every level of a search; the generator resets it per attempt.
   static inline int SearchValue = 0;

@@ -10,6 +10,7 @@
 #include "engine/puzzle_setup.h"
 #include "engine/random.h"
 #include "engine/sudoku_host.h"
+#include "support/text_util.h"
 
 namespace {
 
@@ -123,7 +124,8 @@ int Generate(const GenerateRequest& request, std::ostream& out, std::ostream& er
 }
 
 LevelCodeParts ReadCodeOrThrow(const std::string& code) {
-  const auto parts = ReadLevelCode(code);
+  // As the repeat-game menu, which shows what is typed in upper case.
+  const auto parts = ReadLevelCode(UpperAscii(code));
   if (!parts) throw UsageError{"invalid level code \"" + code + "\""};
   return *parts;
 }
@@ -182,7 +184,8 @@ std::string PuzzleCommandHelp() {
   return "Puzzles without the game:\n"
          "  gridlet generate --level L [--seed S] [--stones N] [--rng-seed R] [--count K] [--format full|line]\n"
          "      Generates K puzzles (default 1) of level L (1 to 9) as a new game does. Without --seed\n"
-         "      every attempt takes a fresh seed; --rng-seed seeds the general random generator\n"
+         "      every attempt takes a fresh seed, each puzzle's going on past the seeds the one before\n"
+         "      tried, as the game's new games do; --rng-seed seeds the general random generator\n"
          "      (default: the clock); --stones (1 to 4, default 1) goes into the level code.\n"
          "      The full format prints per puzzle: level, accepted-level, seed, tries, code (\"-\" when\n"
          "      it would not read back), generator, puzzle and solution, then a blank line. Boards are\n"
@@ -194,8 +197,8 @@ std::string PuzzleCommandHelp() {
          "      Prints the level, stone set and seed of a level code.\n"
          "  gridlet code --level L --stones N --seed S\n"
          "      Prints the level code; refuses a seed whose code would not read back.\n"
-         "A level code is invalid when its decimal form has fewer than three digits or is negative,\n"
-         "or names a level outside 1 to 9 or a stone set outside 1 to 4.\n"
+         "A level code is invalid when its decimal form has fewer than three digits or is negative;\n"
+         "a stone set outside 1 to 4 falls back to set 1. Letters may be typed in either case.\n"
          "Exit status: 0 on success, 1 for a malformed argument, an invalid code or a generation\n"
          "that cannot succeed (with one line on the error output).\n";
 }

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cfloat>
+#include <cmath>
+#include <set>
 
 #include "engine_fixture.h"
 #include "reference_engine.h"
@@ -213,6 +216,46 @@ TEST_F(Generator, SuccessResetsTimingAndStartsTheGame) {
   EXPECT_EQ(Game().stats_usedturns, 0);
   EXPECT_EQ(Game().stats_averageturntime, 9);
   EXPECT_TRUE(Game().SolutionList.empty());
+}
+
+// Level 0 (a level code's level digit, or the end of the fall-back)
+// accepts any board with one solution: with a fixed seed, the first attempt
+// or none. Its thresholds are those left from the game before, turned into
+// cell counts once more (and again by every level-0 game after it, until
+// they stop at the largest float).
+TEST_F(Generator, LevelZeroKeepsTheThresholdsOfTheGameBefore) {
+  ASSERT_EQ(Game().RunGeneration(4, 0).status, GenerationStatus::kAccepted);
+  for (int game = 0; game < 30; ++game) {
+    const float count_before = Game().Level_MinCount, scan_before = Game().Level_MinScan;
+    const int stones_before = Game().MinStones;
+    Game().RunGeneration(0, 1 + game);
+    EXPECT_EQ(host->current_level, 0);
+    const auto counted = [&](float before) {
+      return static_cast<float>(std::min<double>(std::ceil((81.0 - stones_before) * before), FLT_MAX));
+    };
+    EXPECT_EQ(Game().Level_MinCount, counted(count_before)) << game;
+    EXPECT_EQ(Game().Level_MinScan, counted(scan_before)) << game;
+  }
+  EXPECT_EQ(Game().Level_MinCount, FLT_MAX);
+}
+
+TEST_F(Generator, LevelZeroAcceptsAnySingleSolution) {
+  // After a level-9 game the guess limit is 0, so the search may guess.
+  ASSERT_EQ(Game().RunGeneration(9, 0).status, GenerationStatus::kAccepted);
+  std::set<int> depths;
+  int accepted = 0;
+  for (int seed = 1; seed <= 20000 && accepted < 10; ++seed) {
+    const GenerationResult result = Game().RunGeneration(0, seed);
+    if (result.status == GenerationStatus::kImpossible) continue;
+    ASSERT_EQ(result.status, GenerationStatus::kAccepted) << seed;
+    EXPECT_EQ(result.accepted_level, 0);
+    EXPECT_EQ(Game().tries, 1);
+    EXPECT_EQ(Game().MinStones, 0);
+    depths.insert(Game().minDepth);
+    ++accepted;
+  }
+  EXPECT_EQ(accepted, 10);
+  EXPECT_GT(depths.size(), 1u) << "accepted whatever depth the search needed";
 }
 
 TEST_F(Generator, LevelTablesAndJitterOrder) {

@@ -45,14 +45,24 @@ TEST(LevelCode, LongSeedsDoNotReadBack) {
   EXPECT_TRUE(LevelCodeRoundTrips(3, 1, 7));
 }
 
-TEST(LevelCode, InvalidCodesAreRefused) {
+TEST(LevelCode, OnlyCodesWithoutASeedAreRefused) {
   EXPECT_FALSE(ReadLevelCode(""));           // "0"
   EXPECT_FALSE(ReadLevelCode("1F"));         // "31": no seed
+  EXPECT_FALSE(ReadLevelCode("63"));         // "99": no seed
   EXPECT_FALSE(ReadLevelCode("FFFFFFFF"));   // negative
-  EXPECT_FALSE(ReadLevelCode("FF"));         // "255": stone set 5
-  EXPECT_FALSE(ReadLevelCode("4ccc7"));      // lower case reads as 40007
-  EXPECT_FALSE(ReadLevelCode("5F5E0FF"));    // "99999999" stone set 9
-  EXPECT_TRUE(ReadLevelCode("7B"));          // "123": level 1, stones 2, seed 3
+  EXPECT_FALSE(ReadLevelCode("80000000"));   // the most negative
+  EXPECT_EQ(ReadLevelCode("7B"), (LevelCodeParts{1, 2, 3}));  // "123", the shortest kind
+  EXPECT_EQ(ReadLevelCode("7FFFFFFF"), (LevelCodeParts{2, 1, 47483647}));
+}
+
+TEST(LevelCode, StoneSetsOutsideOneToFourFallBackToTheFirst) {
+  EXPECT_EQ(ReadLevelCode("FF"), (LevelCodeParts{2, 1, 5}));             // "255"
+  EXPECT_EQ(ReadLevelCode("5F5E0FF"), (LevelCodeParts{9, 1, 999999}));   // "99999999"
+  EXPECT_EQ(ReadLevelCode(dez2hex(304567)), (LevelCodeParts{3, 1, 4567}));
+  for (int stones = 1; stones <= 4; ++stones)
+    EXPECT_EQ(ReadLevelCode(dez2hex(300042 + 10000 * stones))->stone_set, stones);
+  // Lower-case letters count 0: "4ccc7" is 40007 hexadecimal, "262151".
+  EXPECT_EQ(ReadLevelCode("4ccc7"), (LevelCodeParts{2, 1, 2151}));
 }
 
 }  // namespace

@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
+#include "engine/level_code.h"
 #include "engine/puzzle_setup.h"
 #include "engine_fixture.h"
 #include "reference_engine.h"
@@ -84,6 +86,45 @@ TEST_F(PuzzleSetupTest, LevelCodeGivesTheSameBoardEveryTime) {
   SeedRnd(4242);
   ASSERT_EQ(CreatePuzzle(7, seed).status, GenerationStatus::kAccepted);
   EXPECT_EQ(Layer(host->maps.Map, 0), first);
+}
+
+// With the clock standing still, a new game would search exactly the seeds
+// of the one before unless the seeds go on from where it stopped.
+TEST_F(PuzzleSetupTest, ConsecutiveGamesDifferAtEveryLevel) {
+  for (int level = 1; level <= 9; ++level) {
+    host = MakeHost(123456);
+    int last_seed = 0;
+    std::vector<Board> played;
+    for (int game = 0; game < 3; ++game) {
+      const PuzzleSetup setup = CreatePuzzle(level, 0);
+      ASSERT_EQ(setup.status, GenerationStatus::kAccepted) << level;
+      const int base = game == 0 ? 123456 : last_seed;  // the clock, then past the game before
+      EXPECT_EQ(setup.seed, base + setup.tries) << level;
+      last_seed = setup.seed;
+      const Board puzzle = Layer(host->maps.Map, 0);
+      for (const Board& before : played) EXPECT_NE(puzzle, before) << "level " << level << " game " << game;
+      played.push_back(puzzle);
+    }
+  }
+}
+
+TEST_F(PuzzleSetupTest, FreshSeedsWrapInsideTheCodeRange) {
+  // Past the top of the range the seeds go on from its bottom, so the
+  // code of every game still reads back.
+  Game().fresh_seeds.Tried(FreshSeedSequence::kRange + 40);
+  const PuzzleSetup setup = CreatePuzzle(9, 0);
+  ASSERT_EQ(setup.status, GenerationStatus::kAccepted);
+  EXPECT_EQ(setup.seed, 40 + setup.tries);
+  // The highest seed a generation can reach still gives a code that reads back.
+  EXPECT_TRUE(LevelCodeRoundTrips(9, 4, FreshSeedSequence::kRange - 1 + Game().maxtries + 1));
+
+  // A level code's fixed seed neither uses nor moves the sequence.
+  host = MakeHost(5000);
+  Game().fresh_seeds.Tried(777);
+  int seed = 1;
+  while (CreatePuzzle(9, seed).status != GenerationStatus::kAccepted) ++seed;
+  EXPECT_EQ(Game().seed, seed);
+  EXPECT_EQ(Game().fresh_seeds.NextBase(5000), 777);
 }
 
 TEST_F(PuzzleSetupTest, FailedGenerationLeavesTheMapsAlone) {

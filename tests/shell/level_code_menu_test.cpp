@@ -1,6 +1,7 @@
 // The repeat-game menu: codes typed as they are read, codes that are no
 // codes, and codes that can never give a board.
 #include <cstring>
+#include <string>
 
 #include "engine/level_code.h"
 #include "game_fixture.h"
@@ -45,8 +46,8 @@ TEST_F(GameTest, CodesThatAreNoCodesGenerateNothing) {
   TPlayMaps before = PlayMaps;
   const int tries = Game->Sudoku->tries;
   const int seed = Game->Sudoku->seed;
-  // Too short, negative, stone set 5, stone set 0.
-  const char* codes[] = {"", "12", "FFFFFFFF", "5DC", "5F5E100"};
+  // Too short or negative: no seed to read.
+  const char* codes[] = {"", "12", "63", "FFFFFFFF", "80000000"};
   for (const char* code : codes) {
     OpenRepeatMenu(code);
     Click(*Widgets.repeatStart);
@@ -70,6 +71,25 @@ TEST_F(GameTest, CodesThatAreNoCodesGenerateNothing) {
   Click(*Widgets.repeatCancel);
   EXPECT_EQ(GameState, GAME_STARTMENU);
   EXPECT_EQ(LevelCodeMessage, "");
+}
+
+TEST_F(GameTest, CodeWithAStoneSetOutsideOneToFourPlaysWithSetOne) {
+  GameState = GAME_GAMEMENU;
+  Click(*Widgets.stoneSets[1]);  // set 2: the factor becomes 3
+  StartLevelOne();
+  ASSERT_EQ(StoneSetFactor, 3);
+  const int seed = Game->Sudoku->seed;
+  const Board board = Game->Sudoku->FCells;
+  for (int stone_digit : {0, 5, 9}) {
+    CurrentSkin->SetActiveStoneSkin(4);
+    OpenRepeatMenu(dez2hex(std::stoi("1" + std::to_string(stone_digit) + std::to_string(seed))));
+    Click(*Widgets.repeatStart);
+    ASSERT_EQ(GameState, GAME_RUNNING) << stone_digit;
+    EXPECT_EQ(CurrentSkin->ActiveStoneSkin, 1);
+    EXPECT_EQ(Game->Sudoku->FCells, board);
+    // A game from a code keeps the factor last chosen in the game menu.
+    EXPECT_EQ(StoneSetFactor, 3);
+  }
 }
 
 TEST_F(GameTest, CodeThatCanNeverGiveABoardStaysInTheMenu) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <sstream>
 
 #include "engine/level_code.h"
@@ -45,8 +46,35 @@ TEST(PuzzleCommand, CodesReadAndForm) {
   EXPECT_EQ(read.out, "level: 3\nstones: 1\nseed: 4567\n");
   EXPECT_EQ(Command({"code", "--level", "3", "--stones", "1", "--seed", "4567"}).out, "4CCC7\n");
   ExpectOneErrorLine(Command({"code", "--level", "3", "--stones", "1", "--seed", "45678901"}));
-  for (const char* invalid : {"", "1F", "FF", "FFFFFFFF", "4ccc7", "5F5E0FF"})
-    ExpectOneErrorLine(Command({"code", invalid}));
+  for (const char* invalid : {"", "1F", "63", "FFFFFFFF"}) ExpectOneErrorLine(Command({"code", invalid}));
+  // A stone set outside 1 to 4 reads as set 1; letters in either case.
+  EXPECT_EQ(Command({"code", "5F5E0FF"}).out, "level: 9\nstones: 1\nseed: 999999\n");
+  EXPECT_EQ(Command({"code", "4ccc7"}).out, read.out);
+}
+
+TEST(PuzzleCommand, CodeWithAStoneSetOutOfRangeGeneratesWithSetOne) {
+  for (int seed = 1;; ++seed) {
+    const CommandRun set_one = Command({"generate", "--level", "9", "--seed", std::to_string(seed), "--rng-seed", "3"});
+    if (set_one.status != 0) continue;
+    // "97" + seed: level 9, stone set 7.
+    const CommandRun run = Command({"generate", "--code", dez2hex(std::stoi("97" + std::to_string(seed))), "--rng-seed", "3"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Field(run.out, "code"), FormLevelCode(9, 1, seed));
+    EXPECT_EQ(run.out, set_one.out);
+    break;
+  }
+}
+
+TEST(PuzzleCommand, CountGivesDifferentPuzzles) {
+  // One run goes on past the seeds it tried, so no puzzle comes twice.
+  const CommandRun run = Command({"generate", "--level", "6", "--count", "12", "--format", "line", "--rng-seed", "5"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  std::set<std::string> puzzles;
+  size_t lines = 0;
+  for (size_t at = 0, end; (end = run.out.find('\n', at)) != std::string::npos; at = end + 1, ++lines)
+    puzzles.insert(run.out.substr(at, end - at));
+  EXPECT_EQ(lines, 12u);
+  EXPECT_EQ(puzzles.size(), 12u);
 }
 
 TEST(PuzzleCommand, MalformedArgumentsAreRefused) {
