@@ -26,15 +26,14 @@ struct MixItChoice {
 // Positions 1 to 4 of the Mix It list: every 1, 2, 3 and 5 minutes.
 constexpr MixItChoice kMixItChoices[4] = {{10, 60000}, {6, 120000}, {4, 180000}, {2, 300000}};
 
-// The start button sits in the middle of its box, or on the left of "Back".
-void PlaceStartButton(bool besideBack) { Widgets.gameStart->x = besideBack ? 225 : 320; }
-
 }  // namespace
+
+void PlaceGameMenuStart(bool besideBack) { Widgets.gameStart->x = besideBack ? 225 : 320; }
 
 void TGame::Update_GameMenu() {
   const int slider = Widgets.difficulty->GetValue();
   CurrentLevel = slider <= 7 ? slider + 1 : 7;
-  PlaceStartButton(Suspended.Active());
+  PlaceGameMenuStart(Suspended.Active());
   TGUIobject::UpdateAll("GameMenu", 0);
   PlayerName = Widgets.playerName->value;
   if (Suspended.Active()) {
@@ -145,7 +144,7 @@ void TGame::Draw_GameMenu() {
   const std::string b = ReplaceAll(Text("DIFFICULTY_LEVEL" + level + "_B"), "%1", minStones);
   Functions::BlockText(a + "\r \r" + b, 410, 185, 160, 150, 0, Font10, 255, 255, 255, 0);
 
-  PlaceStartButton(Suspended.Active());
+  PlaceGameMenuStart(Suspended.Active());
   TGUIobject::DrawAll("GameMenu", 0);
   if (Suspended.Active()) TGUIobject::DrawAll("GameMenuBack", 0);
 

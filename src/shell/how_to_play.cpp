@@ -129,8 +129,8 @@ void TGame::Draw_HowToPlay() {
     }
     if (page.prefix == "HOWTO_RULES") DrawStoneKey(kStoneKeyTop);
     for (const THowToRow& row : page.rows) {
-      ShadowedBlock(row.control, 130, y, 180, int(kRowHeight), FontBold12, 1);
-      ShadowedBlock(row.action, 320, y, 350, int(kRowHeight), Font12, 1);
+      ShadowedBlock(row.control, 130, y, 200, int(kRowHeight), FontBold12, 1);
+      ShadowedBlock(row.action, 340, y, 330, int(kRowHeight), Font12, 1);
       y += kRowHeight;
     }
   }

@@ -36,6 +36,11 @@ class RaisedPage {
 
 bool OverPlayScreen() { return LastGameState == GAME_RUNNING; }
 
+// The toggles look pressed while their preference is on.
+void ShowToggleStates(const TPreferencesPage& page) {
+  for (int i = 0; i < TPreferencesPage::kToggles; ++i) Widgets.preferenceToggles[size_t(i)]->on = page.IsOn(i) ? 1 : 0;
+}
+
 }  // namespace
 
 void TPreferencesPage::Toggle(int index) {
@@ -60,10 +65,7 @@ void TGame::Update_PreferencesPage() {
     SavePreferences(Preferences, kPreferencesFile);
   }
   if (Widgets.preferencesCancel->GetClicks()) PreferencesPage.Cancel();
-  // The toggles look pressed while their preference is on.
-  for (int i = 0; i < TPreferencesPage::kToggles; ++i) {
-    Widgets.preferenceToggles[size_t(i)]->on = PreferencesPage.IsOn(i) ? 1 : 0;
-  }
+  ShowToggleStates(PreferencesPage);
 }
 
 void TGame::Draw_PreferencesPage() {
@@ -77,6 +79,8 @@ void TGame::Draw_PreferencesPage() {
     DrawSprite("startscreen");
   }
   RaisedPage raised(overGame);
+  // The page opened in this update: its first frame already shows the draft.
+  ShowToggleStates(PreferencesPage);
   DrawFrameBox(180, y0 + 180, 420, 420);
   DrawTitle(Text("PLAYAIDS"), 390, y0 + 195);
   for (int i = 0; i < TPreferencesPage::kToggles; ++i) {
@@ -85,9 +89,9 @@ void TGame::Draw_PreferencesPage() {
     const float x = float(toggle.x + toggle.width + 15);
     const float y = float(toggle.y);
     drawing::SetAlpha(0.3f);
-    Functions::BlockText(text, x + 1, y + 1, 190, 70, 0, Font10, 0, 0, 0, 0);
+    Functions::BlockText(text, x + 1, y + 1, 180, 70, 0, Font10, 0, 0, 0, 0);
     drawing::SetAlpha(1);
-    Functions::BlockText(text, x, y, 190, 70, 0, Font10, 255, 255, 255, 0);
+    Functions::BlockText(text, x, y, 180, 70, 0, Font10, 255, 255, 255, 0);
   }
   TGUIobject::DrawAll(kStateName, 0);
 }

@@ -135,7 +135,7 @@ void CreateAddedScreenWidgets() {
   Widgets.preferencesOpen = Button(420, 384, 150, "_PLAYAIDS", "OptionMenu", SmallImageFont);
   const char* toggles[3] = {"_SHOWCONFLICTS", "_HIGHLIGHTDIGITS", "_AUTOREMOVENOTES"};
   for (int i = 0; i < 3; ++i) {
-    TGUIButtonPtr toggle = Button(210, 250 + 85 * i, 160, toggles[i], "PreferencesPage", SmallImageFont);
+    TGUIButtonPtr toggle = Button(210, 250 + 85 * i, 170, toggles[i], "PreferencesPage", SmallImageFont);
     toggle->manualState = 1;
     Widgets.preferenceToggles[size_t(i)] = toggle;
   }

@@ -28,6 +28,7 @@ bool TGame::SuspendRunningGame() {
   view.maxColors = MaxColors;
   view.stoneSetFactor = StoneSetFactor;
   Suspended.Suspend(view, drawing::MilliSecs());
+  PlaceGameMenuStart(true);
   GameState = GAME_GAMEMENU;
   return true;
 }
@@ -40,6 +41,7 @@ void TGame::ResumeSuspendedGame() {
   MaxColors = view.maxColors;
   StoneSetFactor = view.stoneSetFactor;
   ShiftGameClocks(Suspended.Resume(drawing::MilliSecs()));
+  PlaceGameMenuStart(false);
   GameState = GAME_RUNNING;
 }
 
@@ -60,6 +62,7 @@ void TGame::ShiftGameClocks(int ms) {
 void TGame::NewGameStarted() {
   if (Suspended.Active()) {
     Suspended.Discard();
+    PlaceGameMenuStart(false);
     // "New game" left these for "Back"; the new game starts without them.
     ShowWrongTurns = 0;
     if (Widgets.inGame[kShowWrong]) Widgets.inGame[kShowWrong]->on = 0;

@@ -13,6 +13,9 @@ struct TRunningGameView {
   bool operator==(const TRunningGameView&) const = default;
 };
 
+// The game menu's start button: in the middle of its box, or left of "Back".
+void PlaceGameMenuStart(bool besideBack);
+
 class TSuspendedGame {
  public:
   void Suspend(const TRunningGameView& view, int now);
