@@ -28,12 +28,12 @@ constexpr MixItChoice kMixItChoices[4] = {{10, 60000}, {6, 120000}, {4, 180000},
 
 }  // namespace
 
+// Moved when a suspended game comes and goes (shell/suspended_game.cpp).
 void PlaceGameMenuStart(bool besideBack) { Widgets.gameStart->x = besideBack ? 225 : 320; }
 
 void TGame::Update_GameMenu() {
   const int slider = Widgets.difficulty->GetValue();
   CurrentLevel = slider <= 7 ? slider + 1 : 7;
-  PlaceGameMenuStart(Suspended.Active());
   TGUIobject::UpdateAll("GameMenu", 0);
   PlayerName = Widgets.playerName->value;
   if (Suspended.Active()) {
@@ -144,7 +144,6 @@ void TGame::Draw_GameMenu() {
   const std::string b = ReplaceAll(Text("DIFFICULTY_LEVEL" + level + "_B"), "%1", minStones);
   Functions::BlockText(a + "\r \r" + b, 410, 185, 160, 150, 0, Font10, 255, 255, 255, 0);
 
-  PlaceGameMenuStart(Suspended.Active());
   TGUIobject::DrawAll("GameMenu", 0);
   if (Suspended.Active()) TGUIobject::DrawAll("GameMenuBack", 0);
 
