@@ -40,6 +40,7 @@ void TGame::Update() {
   if (GameState == GAME_RUNNING) Update_Running();
   if (GameState == GAME_INFOBOX) Update_InfoBox();
   if (GameState == GAME_GAMEMENU) Update_GameMenu();
+  if (GameState == GAME_HOWTOPLAY) Update_HowToPlay();
 }
 
 void TGame::Draw(int flag) {
@@ -51,6 +52,7 @@ void TGame::Draw(int flag) {
   if (GameState == GAME_RUNNING) Draw_Running(flag);
   if (GameState == GAME_INFOBOX) Draw_InfoBox();
   if (GameState == GAME_GAMEMENU) Draw_GameMenu();
+  if (GameState == GAME_HOWTOPLAY) Draw_HowToPlay();
 }
 
 void TGame::Update_CreatingGame() {}

@@ -11,6 +11,9 @@
 #include "engine/sudoku.h"
 #include "presentation/game_color.h"
 #include "shell/base_game.h"
+#include "shell/preferences.h"
+#include "shell/preferences_page.h"
+#include "shell/suspended_game.h"
 
 constexpr int GAME_LOGO = -1;
 constexpr int GAME_STARTMENU = 0;
@@ -21,6 +24,7 @@ constexpr int GAME_INFOBOX = 4;
 constexpr int GAME_OPTIONMENU = 5;
 constexpr int GAME_REPEATGAMEMENU = 6;
 constexpr int GAME_CREATINGGAME = 7;
+constexpr int GAME_HOWTOPLAY = 8;
 
 // Symbol slots of the Mix It mappings; slot 0 stays 0 (no stone).
 constexpr int kSymbolSlots = 15;
@@ -47,6 +51,10 @@ class TGame : public TBaseGame {
   int MixItActivated = 0;
   int MixItScoreMulti = 1;
   std::shared_ptr<TSudoku> Sudoku;
+  TPreferences Preferences;            // read from "preferences.xml" at start-up
+  TPreferencesPage PreferencesPage;    // the option menu's page of the play aids
+  TSuspendedGame Suspended;            // the game "New game" left for the game menu
+  int HowToPlayPage = 0;               // the page "How to play" shows, from 0
 
   // A new game object; fills the display-mode list and makes the engine.
   static std::shared_ptr<TGame> Create();
@@ -90,6 +98,17 @@ class TGame : public TBaseGame {
   void Update_Running();
   void Draw_BaseGame();
   void Draw_Running(int flag);
+  void OpenHowToPlay();
+  void Update_HowToPlay();
+  void Draw_HowToPlay();
+
+  // "New game" during an unfinished game: the game menu opens with a way
+  // back. False (nothing done) when no unfinished game is running.
+  bool SuspendRunningGame();
+  // "Back" in the game menu: the suspended game runs on exactly as it was.
+  void ResumeSuspendedGame();
+  // A new puzzle is ready and replaces whatever game ran before.
+  void NewGameStarted();
 
  private:
   void UpdateMixItTimer(int now);
@@ -101,6 +120,9 @@ class TGame : public TBaseGame {
   void StartFromGameMenu();
   void StartFromLevelCode();
   void ApplyOptions();
+  void ShiftGameClocks(int ms);
+  void Update_PreferencesPage();
+  void Draw_PreferencesPage();
   // Given (1) or hint (2) stones, tinted with the named theme colour.
   void DrawStonesInState(int state, const std::string& colourName);
   void DrawPicker();

@@ -28,11 +28,21 @@ constexpr MixItChoice kMixItChoices[4] = {{10, 60000}, {6, 120000}, {4, 180000},
 
 }  // namespace
 
+// Moved when a suspended game comes and goes (shell/suspended_game.cpp).
+void PlaceGameMenuStart(bool besideBack) { Widgets.gameStart->x = besideBack ? 225 : 320; }
+
 void TGame::Update_GameMenu() {
   const int slider = Widgets.difficulty->GetValue();
   CurrentLevel = slider <= 7 ? slider + 1 : 7;
   TGUIobject::UpdateAll("GameMenu", 0);
   PlayerName = Widgets.playerName->value;
+  if (Suspended.Active()) {
+    TGUIobject::UpdateAll("GameMenuBack", 0);
+    if (Widgets.gameBack->GetClicks()) {
+      ResumeSuspendedGame();
+      return;
+    }
+  }
   for (int n = 1; n <= 4; ++n) {
     if (!Widgets.stoneSets[size_t(n - 1)]->GetClicks()) continue;
     CurrentSkin->SetActiveStoneSkin(n);
@@ -95,7 +105,13 @@ void TGame::Draw_GameMenu() {
 
   DrawFrameBox(250, 25, 300, 100);
   DrawFrameBox(200, 130, 400, 355);
-  DrawFrameBox(230, 497, 340, 80);
+  // With a game to go back to, the bottom box is as wide as the one above
+  // and holds "Back" beside the start button.
+  if (Suspended.Active()) {
+    DrawFrameBox(200, 497, 400, 80);
+  } else {
+    DrawFrameBox(230, 497, 340, 80);
+  }
   DrawTitle(Text("GAMESETTINGS"), 400, 145);
 
   drawing::SetImageFont(FontBold16);
@@ -129,6 +145,7 @@ void TGame::Draw_GameMenu() {
   Functions::BlockText(a + "\r \r" + b, 410, 185, 160, 150, 0, Font10, 255, 255, 255, 0);
 
   TGUIobject::DrawAll("GameMenu", 0);
+  if (Suspended.Active()) TGUIobject::DrawAll("GameMenuBack", 0);
 
   const TStoneSkinPtr set = CurrentSkin ? CurrentSkin->getActiveStoneSkin() : nullptr;
   if (!set || !set->BGImage || !set->Image) return;

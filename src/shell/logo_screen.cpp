@@ -65,6 +65,7 @@ void TGame::Update_StartMenu() {
   TGUIobject::UpdateAll("StartMenu", 0);
   if (Widgets.startGame->GetClicks()) SetGameState(GAME_GAMEMENU);
   if (Widgets.repeatGame->GetClicks()) SetGameState(GAME_REPEATGAMEMENU);
+  if (Widgets.howToPlay->GetClicks()) OpenHowToPlay();
   if (Widgets.settings->GetClicks()) SetGameState(GAME_OPTIONMENU);
   if (Widgets.quitGame->GetClicks()) QuitGame = 1;
 }

@@ -45,6 +45,10 @@ void DrawFieldLabel(const std::string& key, const TGUIDropDown& list) {
 }  // namespace
 
 void TGame::Update_OptionMenu() {
+  if (PreferencesPage.IsOpen()) {
+    Update_PreferencesPage();
+    return;
+  }
   {
     RaisedOptionWidgets raised(OverPlayScreen());
     TGUIobject::UpdateAll("OptionMenu", 0);
@@ -54,6 +58,7 @@ void TGame::Update_OptionMenu() {
     GameState = LastGameState;
   }
   if (Widgets.optionCancel->GetClicks()) GameState = LastGameState;
+  if (Widgets.preferencesOpen->GetClicks()) PreferencesPage.Open(Preferences);
 }
 
 void TGame::ApplyOptions() {
@@ -78,6 +83,10 @@ void TGame::ApplyOptions() {
 }
 
 void TGame::Draw_OptionMenu() {
+  if (PreferencesPage.IsOpen()) {
+    Draw_PreferencesPage();
+    return;
+  }
   const bool overGame = OverPlayScreen();
   const float y0 = overGame ? -100.0f : 0.0f;
   if (overGame) {

@@ -44,6 +44,7 @@ PuzzleSetup TGame::CreateSudoku(int level, int seed) {
     const int stoneSet = CurrentSkin ? CurrentSkin->ActiveStoneSkin : 0;
     drawing::Print("LevelCode:" + FormLevelCode(CurrentLevel, stoneSet, Sudoku->seed));
     Functions::printMap(setup.generated);
+    NewGameStarted();
   }
   return setup;
 }
@@ -70,6 +71,7 @@ void TGame::RandomizeStones() {
 }
 
 void TGame::NewGame() {
+  if (SuspendRunningGame()) return;
   InitStones();
   GameState = GAME_GAMEMENU;
   ShowWrongTurns = 0;

@@ -59,7 +59,7 @@ void CreateGameMenuWidgets() {
 void CreateStartMenuWidgets() {
   Widgets.startGame = Button(250, 300, 300, "_STARTGAME", "StartMenu", SmallImageFont);
   Widgets.repeatGame = Button(250, 340, 300, "_REPEATGAME", "StartMenu", SmallImageFont);
-  Widgets.howToPlay = Button(250, 380, 300, "_HOWTOPLAYGRIDLET", "StartMenu", SmallImageFont, kAlignCentre, 1);
+  Widgets.howToPlay = Button(250, 380, 300, "_HOWTOPLAYGRIDLET", "StartMenu", SmallImageFont);
   Widgets.settings = Button(250, 420, 300, "_SETTINGS", "StartMenu", SmallImageFont);
   Widgets.quitGame = Button(250, 460, 300, "_QUITGAME", "StartMenu", SmallImageFont);
 }
@@ -128,6 +128,24 @@ void CreatePlayScreenWidgets() {
   Widgets.infoClose = Button(320, 460, 160, "_CLOSE", "InfoBox", SmallImageFont);
 }
 
+// Widgets of the screens added later: made after all others, so that the
+// older screens' widgets keep their ids.
+void CreateAddedScreenWidgets() {
+  Widgets.gameBack = Button(415, 520, 160, "_BACK", "GameMenuBack", nullptr);
+  Widgets.preferencesOpen = Button(420, 384, 150, "_PLAYAIDS", "OptionMenu", SmallImageFont);
+  const char* toggles[3] = {"_SHOWCONFLICTS", "_HIGHLIGHTDIGITS", "_AUTOREMOVENOTES"};
+  for (int i = 0; i < 3; ++i) {
+    TGUIButtonPtr toggle = Button(210, 250 + 85 * i, 170, toggles[i], "PreferencesPage", SmallImageFont);
+    toggle->manualState = 1;
+    Widgets.preferenceToggles[size_t(i)] = toggle;
+  }
+  Widgets.preferencesApply = Button(210, 540, 160, "_APPLY", "PreferencesPage", SmallImageFont);
+  Widgets.preferencesCancel = Button(410, 540, 160, "_CANCEL", "PreferencesPage", SmallImageFont);
+  Widgets.howToPrevious = Button(130, 540, 150, "_PREVIOUSPAGE", "HowToPlay", SmallImageFont);
+  Widgets.howToClose = Button(325, 540, 150, "_CLOSE", "HowToPlay", SmallImageFont);
+  Widgets.howToNext = Button(520, 540, 150, "_NEXTPAGE", "HowToPlay", SmallImageFont);
+}
+
 }  // namespace
 
 void CreateScreenWidgets() {
@@ -138,6 +156,7 @@ void CreateScreenWidgets() {
   CreateOptionMenuWidgets();
   CreateGameSetupWidgets();
   CreatePlayScreenWidgets();
+  CreateAddedScreenWidgets();
 }
 
 void FillThemeList() {

@@ -31,6 +31,14 @@ struct TScreenWidgets {
   TGUIButtonPtr help;
   // Info box.
   TGUIButtonPtr infoClose;
+  // Game menu over a suspended game: the way back to it.
+  TGUIButtonPtr gameBack;
+  // Option menu: the page of the play aids, its toggles and its two buttons.
+  TGUIButtonPtr preferencesOpen;
+  std::array<TGUIButtonPtr, 3> preferenceToggles;
+  TGUIButtonPtr preferencesApply, preferencesCancel;
+  // How to play: leafing through the pages, and back to the start menu.
+  TGUIButtonPtr howToPrevious, howToNext, howToClose;
 };
 
 extern TScreenWidgets Widgets;

@@ -12,6 +12,7 @@
 #include "shell/game_info.h"
 #include "shell/highscore.h"
 #include "shell/play_values.h"
+#include "shell/preferences.h"
 #include "shell/screen_widgets.h"
 #include "shell/settings.h"
 #include "support/localization.h"
@@ -96,6 +97,7 @@ void StartUp() {
   Highscores = THighscore::Create();
   GameGraphics.FillResolutionList();
   Game->LoadConfig();
+  Game->Preferences = LoadPreferences("preferences.xml");
   Localization::SetLanguage(Language);
   CurrentSkin = TGameSkin::Create(SkinPath);
   Game->SetConfig();

@@ -175,6 +175,11 @@ TEST_F(GameTest, CommandsShowWrongTurnsClearTheBoardAndStartAnew) {
   Click(*Widgets.inGame[kNewGame]);
   EXPECT_EQ(GameState, GAME_GAMEMENU);
   EXPECT_EQ(LastGameState, last);  // set directly
+  // The unfinished game waits for "Back" as it was; a new game starts without
+  // the mistakes shown.
+  EXPECT_EQ(ShowWrongTurns, 1);
+  Click(*Widgets.gameStart);
+  ASSERT_EQ(GameState, GAME_RUNNING);
   EXPECT_EQ(ShowWrongTurns, 0);
   EXPECT_EQ(Widgets.inGame[kShowWrong]->on, 0);
 }
