@@ -98,8 +98,6 @@ std::string TakeScreenshot() {
   std::string name = ScreenshotName(n);
   while (drawing::FileType(name) != drawing::FILETYPE_NONE) name = ScreenshotName(++n);
   drawing::SetBlend(3);
-  // The player may have removed the folder since the start.
-  if (drawing::FileType("screenshots") == drawing::FILETYPE_NONE) drawing::CreateDir("screenshots");
   auto pixels = drawing::GrabPixmap(0, 0, drawing::GraphicsWidth(), drawing::GraphicsHeight());
   if (!pixels || !drawing::SavePixmapPNG(*pixels, name, 5)) return "";
   drawing::Print("Screenshot saved as " + drawing::PathForWriting(name));
