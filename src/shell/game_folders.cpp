@@ -79,7 +79,10 @@ std::string InstalledDataFromProgram() { return GRIDLET_DATA_FROM_PROGRAM; }
 
 bool HoldsGameData(const std::string& folder) {
   std::error_code ec;
-  return !folder.empty() && fs::is_regular_file(fs::path(folder) / "themes" / "base" / "config.xml", ec);
+  // The shell's own pictures too: a player's folder with a theme named base
+  // in it is no game data.
+  return !folder.empty() && fs::is_regular_file(fs::path(folder) / "themes" / "base" / "config.xml", ec) &&
+         fs::is_directory(fs::path(folder) / "gfx", ec);
 }
 
 std::optional<GameFolders> ChooseGameFolders(const FolderClues& clues, std::string& error) {

@@ -30,8 +30,8 @@ FolderClues ProcessClues();
 // installs it.
 std::string InstalledDataFromProgram();
 
-// True when the folder has the base theme, the one part of the data the
-// game cannot start without.
+// True when the folder has the base theme and the shell's pictures folder
+// gfx/, the parts of the data the game cannot start without.
 bool HoldsGameData(const std::string& folder);
 
 // The working folder when it holds the game data (unless it is the

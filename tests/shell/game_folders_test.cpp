@@ -15,6 +15,7 @@ namespace fs = std::filesystem;
 namespace {
 
 void MakeGameData(const fs::path& folder) {
+  fs::create_directories(folder / "gfx");
   fs::create_directories(folder / "themes" / "base");
   std::ofstream(folder / "themes" / "base" / "config.xml") << "<theme/>";
   std::ofstream(folder / "settings.xml") << "<game><settings/></game>";
@@ -67,6 +68,19 @@ TEST(GameFolders, InstalledGameKeepsThePlayersFilesInTheXdgFolder) {
     ASSERT_TRUE(folders) << error;
     EXPECT_EQ(folders->user, "/home/p/.local/share/gridlet") << "XDG_DATA_HOME=" << xdg;
   }
+}
+
+TEST(GameFolders, APlayersFolderWithAThemeNamedBaseIsNoGameData) {
+  Installation installed;
+  TempDir home;
+  const fs::path user = fs::path(home.str()) / ".local" / "share" / "gridlet";
+  fs::create_directories(user / "themes" / "base");
+  std::ofstream(user / "themes" / "base" / "config.xml") << "<theme/>";
+  std::string error;
+  const auto folders = ChooseGameFolders({user.string(), installed.program.string(), "", home.str()}, error);
+  ASSERT_TRUE(folders) << error;
+  EXPECT_TRUE(folders->Installed()) << "started in the player's folder, the installed data is still used";
+  EXPECT_EQ(folders->user, user.string());
 }
 
 TEST(GameFolders, StartedInsideTheInstalledDataTheGameStillWritesElsewhere) {
