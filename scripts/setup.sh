@@ -13,10 +13,13 @@ GRIDLET_BUILD_PACKAGES=(
   libgtest-dev libbenchmark-dev
   ttf-bitstream-vera fonts-dejavu-core
 )
-# Extra packages for the test run: window tests, fuzzers, XML checks.
+# Extra packages for the test run: window tests, fuzzers, XML checks, and
+# the installation test (menu entry and software-centre checkers, the Debian
+# package's tools, the manual page reader).
 GRIDLET_TEST_PACKAGES=(
   xvfb xauth xdotool x11-utils libgl1-mesa-dri
   clang libclang-rt-14-dev libxml2-utils
+  desktop-file-utils appstream lintian dpkg-dev file man-db
 )
 
 gridlet_install() {

@@ -11,63 +11,71 @@ namespace fs = std::filesystem;
 
 std::vector<std::string> ReadDir(const std::string& path) {
   std::vector<std::string> names;
-  std::error_code ec;
-  fs::directory_iterator it(path.empty() ? "." : path, ec);
-  if (ec) return names;
-  for (const auto& entry : it) {
-    std::string name = entry.path().filename().string();
-    if (name != "." && name != "..") names.push_back(std::move(name));
+  for (const std::string& folder : PathsForListing(path)) {
+    std::error_code ec;
+    fs::directory_iterator it(folder.empty() ? "." : folder, ec);
+    if (ec) continue;
+    for (const auto& entry : it) {
+      std::string name = entry.path().filename().string();
+      if (name != "." && name != "..") names.push_back(std::move(name));
+    }
   }
   std::sort(names.begin(), names.end());
+  names.erase(std::unique(names.begin(), names.end()), names.end());
   return names;
 }
 
 int FileType(const std::string& path) {
   if (path.empty()) return FILETYPE_NONE;
   std::error_code ec;
-  auto st = fs::status(path, ec);
+  auto st = fs::status(PathForReading(path), ec);
   if (ec) return FILETYPE_NONE;
   if (fs::is_directory(st)) return FILETYPE_DIR;
   if (fs::exists(st)) return FILETYPE_FILE;
   return FILETYPE_NONE;
 }
 
-bool DeleteFile(const std::string& path) {
+bool DeleteFile(const std::string& name) {
+  const std::string path = PathForWriting(name);
   std::error_code ec;
   return fs::is_regular_file(path, ec) && fs::remove(path, ec);
 }
 
 bool CreateFile(const std::string& path) {
-  std::FILE* f = std::fopen(path.c_str(), "wb");
+  std::FILE* f = std::fopen(PathForWriting(path).c_str(), "wb");
   if (!f) return false;
   return std::fclose(f) == 0;
 }
 
 bool CreateDir(const std::string& path) {
   std::error_code ec;
-  fs::create_directories(path, ec);
-  return FileType(path) == FILETYPE_DIR;
+  fs::create_directories(PathForWriting(path), ec);
+  return fs::is_directory(PathForWriting(path), ec);
 }
 
 bool RenameFile(const std::string& from, const std::string& to) {
   std::error_code ec;
-  fs::rename(from, to, ec);
+  fs::rename(PathForWriting(from), PathForWriting(to), ec);
   return !ec;
 }
 
 long FileSize(const std::string& path) {
   std::error_code ec;
-  auto size = fs::file_size(path, ec);
+  auto size = fs::file_size(PathForReading(path), ec);
   if (ec) return -1;
   return long(size);
 }
 
-std::shared_ptr<Stream> Stream::Open(const std::string& path, bool read, bool write) {
-  if (path.empty() || (!read && !write)) return nullptr;
-  if (FileType(path) == FILETYPE_DIR) return nullptr;
+std::shared_ptr<Stream> Stream::Open(const std::string& name, bool read, bool write) {
+  if (name.empty() || (!read && !write)) return nullptr;
+  // Whatever is written lands in the player's folder, also an update of a
+  // file that was read from there.
+  const std::string path = write ? PathForWriting(name) : PathForReading(name);
+  std::error_code ec;
+  if (fs::is_directory(path, ec)) return nullptr;
   const char* mode = "rb";
   if (read && write) {
-    mode = FileType(path) == FILETYPE_FILE ? "r+b" : "w+b";
+    mode = fs::exists(path, ec) ? "r+b" : "w+b";
   } else if (write) {
     mode = "wb";
   }
@@ -206,9 +214,10 @@ bool Stream::Close() {
   return !write_failed_;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& out) {
+bool ReadWholeFile(const std::string& name, std::string& out) {
   out.clear();
-  if (FileType(path) != FILETYPE_FILE) return false;
+  if (FileType(name) != FILETYPE_FILE) return false;
+  const std::string path = PathForReading(name);
   std::FILE* f = std::fopen(path.c_str(), "rb");
   if (!f) return false;
   char buffer[65536];
@@ -219,15 +228,17 @@ bool ReadWholeFile(const std::string& path, std::string& out) {
   return ok;
 }
 
-bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
+bool WriteFileAtomically(const std::string& name, const std::string& bytes) {
+  const std::string path = PathForWriting(name);
   std::string temp = path + ".tmp";
   std::FILE* f = std::fopen(temp.c_str(), "wb");
   if (!f) return false;
   bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
   ok = (std::fflush(f) == 0) && ok;
   ok = (std::fclose(f) == 0) && ok;
-  if (!ok || !RenameFile(temp, path)) {
-    std::error_code ec;
+  std::error_code ec;
+  if (ok) fs::rename(temp, path, ec);
+  if (!ok || ec) {
     fs::remove(temp, ec);
     return false;
   }

@@ -10,10 +10,27 @@
 
 namespace drawing {
 
+// Where the game's relative paths lead. By default nowhere special: they are
+// taken relative to the process's working folder, as given. An installed
+// game reads its data from a folder it must not write to and keeps what it
+// writes in the player's own folder: then a relative path names the file in
+// the player's folder when one is there, else the one in the data folder;
+// everything written goes to the player's folder, and folder listings show
+// the entries of both. Absolute paths are always taken as they are.
+void SetGameFolders(const std::string& writable, const std::string& readOnly);
+// Back to plain relative paths.
+void ClearGameFolders();
+// The real path a read of `path` opens, and the one a write creates.
+std::string PathForReading(const std::string& path);
+std::string PathForWriting(const std::string& path);
+// The real folders a listing of `path` shows, the player's first.
+std::vector<std::string> PathsForListing(const std::string& path);
+
 enum FileKind { FILETYPE_NONE = 0, FILETYPE_FILE = 1, FILETYPE_DIR = 2 };
 
 // Entry names of a folder without "." and "..", sorted by name so that
-// listings are the same on every file system. Empty when it cannot be read.
+// listings are the same on every file system; an entry in both game folders
+// is listed once. Empty when it cannot be read.
 std::vector<std::string> ReadDir(const std::string& path);
 // 0 missing, 1 file, 2 folder.
 int FileType(const std::string& path);

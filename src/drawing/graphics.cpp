@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <numbers>
 
 #include "drawing/graphics_state.h"
@@ -150,6 +151,12 @@ bool GetGraphicsMode(int index, int& width, int& height, int& depth, int& hertz)
 void SetWindowTitle(const std::string& title) {
   SetAppTitle(title);
   if (g_context.renderer) g_context.renderer->SetTitle(title);
+}
+
+void SetApplicationId(const std::string& id) {
+  // SDL names the window's class from these; a class set by the player wins.
+  setenv("SDL_VIDEO_X11_WMCLASS", id.c_str(), 0);
+  setenv("SDL_VIDEO_WAYLAND_WMCLASS", id.c_str(), 0);
 }
 
 DisplayFit ComputeFit(int window_w, int window_h, int logical_w, int logical_h) {

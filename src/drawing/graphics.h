@@ -44,6 +44,10 @@ int GraphicsHeight();
 int CountGraphicsModes();
 bool GetGraphicsMode(int index, int& width, int& height, int& depth, int& hertz);
 void SetWindowTitle(const std::string& title);
+// The desktop's name of the application (its reverse-DNS id), given to the
+// window so that desktops show it with its menu entry's name and icon.
+// Call before the graphics open.
+void SetApplicationId(const std::string& id);
 
 // The area of game coordinates shown in the window, fitted and centred.
 void SetLogicalSize(int width, int height);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <deque>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <sstream>
@@ -184,6 +185,14 @@ bool StartHeadless(const std::string& script_path, std::string& error) {
   if (!ParseScript(source, commands, error)) {
     error = script_path + ", " + error;
     return false;
+  }
+  // Shots land where the script was started, also when the game keeps its
+  // own files in the player's folder.
+  for (ScriptCommand& c : commands) {
+    std::error_code ec;
+    if (c.kind != ScriptCommand::kShot) continue;
+    const std::filesystem::path where = std::filesystem::absolute(c.text, ec);
+    if (!ec) c.text = where.string();
   }
   SetForcedSoftware(true);
   SetPlatform(std::make_unique<HeadlessPlatform>(std::move(commands)));

@@ -10,6 +10,7 @@
 //   key CODE       virtual key pressed for 3 updates, released, 1 more update
 //   type TEXT      the key of each character (letters, digits, blank)
 //   shot FILE      save the last drawn frame of the game area as PNG
+//                  (a relative FILE is taken from the folder the run began in)
 //   quit           end the program as a closed window would
 #pragma once
 

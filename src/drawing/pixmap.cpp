@@ -172,11 +172,12 @@ bool SavePixmapPNG(const Pixmap& pixmap, const std::string& path, int compressio
   }
   std::vector<png_const_bytep> rows(size_t(pixmap.height()));
   for (size_t y = 0; y < rows.size(); ++y) rows[y] = rgba.data() + y * size_t(pixmap.width()) * 4;
-  std::FILE* f = std::fopen(path.c_str(), "wb");
+  const std::string file = PathForWriting(path);
+  std::FILE* f = std::fopen(file.c_str(), "wb");
   if (!f) return false;
   bool ok = EncodePng(f, rows, pixmap.width(), pixmap.height(), compression);
   ok = (std::fclose(f) == 0) && ok;
-  if (!ok) std::remove(path.c_str());
+  if (!ok) std::remove(file.c_str());
   return ok;
 }
 

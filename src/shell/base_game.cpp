@@ -100,6 +100,6 @@ std::string TakeScreenshot() {
   drawing::SetBlend(3);
   auto pixels = drawing::GrabPixmap(0, 0, drawing::GraphicsWidth(), drawing::GraphicsHeight());
   if (!pixels || !drawing::SavePixmapPNG(*pixels, name, 5)) return "";
-  drawing::Print("Screenshot saved as " + name);
+  drawing::Print("Screenshot saved as " + drawing::PathForWriting(name));
   return name;
 }

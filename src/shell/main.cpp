@@ -7,14 +7,23 @@
 #include "shell/entry.h"
 #include "shell/puzzle_command.h"
 #include "shell/fatal_error.h"
+#include "shell/game_folders.h"
+#include "shell/game_info.h"
 
 namespace {
 
 const char kUsage[] =
     "Usage:\n"
-    "  gridlet                      play in a window (working folder: the game folder)\n"
+    "  gridlet                      play in a window\n"
     "  gridlet --headless SCRIPT    play a scripted game without a display\n"
+    "  gridlet --version            the version\n"
     "  gridlet --help               this text\n"
+    "\n"
+    "Started in a folder that holds the game data (gfx/, lang/, themes/), the game\n"
+    "reads and writes there. Installed, it reads its data from ../share/gridlet\n"
+    "beside its program and keeps settings, highscores and screenshots in\n"
+    "$XDG_DATA_HOME/gridlet (by default ~/.local/share/gridlet); themes put in its\n"
+    "themes/ folder appear beside the installed ones.\n"
     "\n"
     "Headless scripts, one command per line (# starts a comment; game coordinates):\n"
     "  wait N        run N fixed updates (60 per second)\n"
@@ -35,6 +44,10 @@ int main(int argc, char** argv) {
     std::fputs(PuzzleCommandHelp().c_str(), stdout);
     return 0;
   }
+  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    std::printf("gridlet %s\n", kVersionLabel);
+    return 0;
+  }
   int puzzle_result = RunPuzzleCommand(argc, argv);
   if (puzzle_result >= 0) return puzzle_result;
   if (argc > 1 && std::strcmp(argv[1], "--headless") == 0) {
@@ -49,6 +62,11 @@ int main(int argc, char** argv) {
     }
   } else if (argc > 1) {
     std::fprintf(stderr, "gridlet: unknown argument \"%s\" (see gridlet --help)\n", argv[1]);
+    return 1;
+  }
+  std::string folder_error;
+  if (!SetUpGameFolders(folder_error)) {
+    std::fprintf(stderr, "gridlet: %s\n", folder_error.c_str());
     return 1;
   }
   return RunReportingFatalErrors(RunGame);

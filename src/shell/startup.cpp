@@ -90,6 +90,7 @@ void StartUp() {
 
   for (int code = 0; code < 256; ++code) KeyWrapper.allowKey(code, 3, 600, 100);
   drawing::SetWindowTitle(WindowTitle());
+  drawing::SetApplicationId(kApplicationId);
   ScanLanguages("lang");
   Localization::SetLanguage("german");
 

@@ -1,30 +1,35 @@
 // Bakes the game's pictures and bitmap fonts.
 //   baker --out GAMEDIR                              writes every picture and font
 //   baker --contact-sheet FILE.png --data DATADIR    one page with all the art
+//   baker --icons FOLDER                             the application icon, SIZE.png per size
 #include <cstdio>
 #include <cstring>
 #include <string>
 
+#include "app_icon.h"
 #include "bake.h"
 #include "preview.h"
 
 namespace {
 
 int Usage() {
-  std::fprintf(stderr, "usage: baker --out GAMEDIR | baker --contact-sheet FILE.png --data DATADIR\n");
+  std::fprintf(stderr,
+               "usage: baker --out GAMEDIR | baker --contact-sheet FILE.png --data DATADIR | baker --icons FOLDER\n");
   return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string out, sheet, data;
+  std::string out, sheet, data, icons;
   for (int i = 1; i + 1 < argc; i += 2) {
     if (!std::strcmp(argv[i], "--out")) out = argv[i + 1];
+    else if (!std::strcmp(argv[i], "--icons")) icons = argv[i + 1];
     else if (!std::strcmp(argv[i], "--contact-sheet")) sheet = argv[i + 1];
     else if (!std::strcmp(argv[i], "--data")) data = argv[i + 1];
     else return Usage();
   }
+  if (!icons.empty()) return out.empty() && sheet.empty() && baker::WriteAppIcons(icons) ? 0 : 1;
   if (out.empty() == sheet.empty() || (!sheet.empty() && data.empty())) return Usage();
   try {
     baker::Bake bake = baker::BakeEverything();

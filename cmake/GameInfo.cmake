@@ -1,0 +1,20 @@
+# Reads what the game says about itself (version, release date, application
+# id, maker, web address) from src/shell/game_info.h, so the package, the menu
+# entry and the software-centre data always match the program.
+file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/../src/shell/game_info.h GRIDLET_INFO_LINES REGEX "^inline constexpr")
+function(gridlet_info_value name out)
+  foreach(line ${GRIDLET_INFO_LINES})
+    if(line MATCHES "k${name} = \"([^\"]*)\"")
+      set(${out} "${CMAKE_MATCH_1}" PARENT_SCOPE)
+      return()
+    endif()
+  endforeach()
+  message(FATAL_ERROR "src/shell/game_info.h has no k${name}")
+endfunction()
+gridlet_info_value(VersionLabel GRIDLET_VERSION)
+gridlet_info_value(BuildDateLabel GRIDLET_RELEASE_DATE)
+gridlet_info_value(ApplicationId GRIDLET_APP_ID)
+gridlet_info_value(AuthorText GRIDLET_AUTHOR)
+gridlet_info_value(WebAddress GRIDLET_WEB_ADDRESS)
+string(REGEX REPLACE "^https?://" "" GRIDLET_WEB_HOST "${GRIDLET_WEB_ADDRESS}")
+set(GRIDLET_MAINTAINER_MAIL "team@${GRIDLET_WEB_HOST}")

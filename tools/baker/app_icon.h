@@ -1,0 +1,22 @@
+// The application icon for the desktop's menus: the board's frame holding a
+// 3 by 3 block of stones with the brass centre stone of the logo.
+#pragma once
+
+#include <string>
+
+#include "canvas.h"
+#include "palette.h"
+
+namespace baker {
+
+// The sizes the desktop asks for; each is drawn at its own size, not scaled,
+// so the small ones stay crisp.
+inline constexpr int kAppIconSizes[] = {48, 64, 128, 256};
+
+Canvas AppIcon(const Palette& p, int size);
+
+// Writes FOLDER/SIZE.png for every size; false with a message on the error
+// output when one cannot be written.
+bool WriteAppIcons(const std::string& folder);
+
+}  // namespace baker
