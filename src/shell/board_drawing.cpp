@@ -62,8 +62,10 @@ int TGame::GetStoneFrame(int symbol) const { return symbol - 1; }
 
 // Cells the sweep has passed show the new mapping already; on the rows it
 // runs right to left a cell changes one step after the swirl left it.
-int TGame::GetStoneColor(int column, int row) const {
-  const int digit = SlotOf(PlayMaps.Map[column][row][0]);
+int TGame::GetStoneColor(int column, int row) const { return SymbolOf(column, row, PlayMaps.Map[column][row][0]); }
+
+int TGame::SymbolOf(int column, int row, int cellDigit) const {
+  const int digit = SlotOf(cellDigit);
   const int p = ReplaceStonesPosition;
   if (ReplaceStonesActive && p > 0) {
     const int sweepColumn = p % 9;
@@ -218,6 +220,7 @@ void TGame::Draw_Running(int flag) {
   DrawSprite("field");
   DrawStones_Marked();
   DrawStones_Player();
+  DrawPlayMarks();
   TParticleEffect::DrawAll(1);
   TTextEffect::DrawAll();
   TGUIobject::DrawAll("InGame", 0);

@@ -12,6 +12,8 @@ int RunGame() {
 
   StartUp();
   if (QuitGame != 1 && !drawing::AppTerminate()) Game->GameLoop();
+  // Closing the program keeps the game on the board for "Continue".
+  if (Game) Game->SaveRunningGame();
   drawing::EndGraphics();
   return 0;
 }

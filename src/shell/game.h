@@ -11,6 +11,8 @@
 #include "engine/sudoku.h"
 #include "presentation/game_color.h"
 #include "shell/base_game.h"
+#include "shell/play_session.h"
+#include "shell/preferences.h"
 
 constexpr int GAME_LOGO = -1;
 constexpr int GAME_STARTMENU = 0;
@@ -47,6 +49,9 @@ class TGame : public TBaseGame {
   int MixItActivated = 0;
   int MixItScoreMulti = 1;
   std::shared_ptr<TSudoku> Sudoku;
+  TPreferences Preferences;
+  // Notes, selection, undo history and autosave of the game on the board.
+  TPlaySession Play;
 
   // A new game object; fills the display-mode list and makes the engine.
   static std::shared_ptr<TGame> Create();
@@ -90,6 +95,24 @@ class TGame : public TBaseGame {
   void Update_Running();
   void Draw_BaseGame();
   void Draw_Running(int flag);
+
+  // Keyboard, notes and history (play_keys.cpp, play_tools.cpp).
+  void UpdatePlayKeys();
+  void UpdatePlayTools();
+  // After a player move: the completion check, then the autosave.
+  void AfterPlayerMove();
+  void UndoMove();
+  void RedoMove();
+  // Autosave and resume (play_resume.cpp).
+  void SaveRunningGame();
+  void DropSavedGame();
+  // Looks for a save at start-up; a damaged one is logged and not offered.
+  void OfferSavedGame();
+  bool ContinueSavedGame();
+  // What the play screen draws over the stones (play_marks_drawing.cpp).
+  void DrawPlayMarks();
+  // The symbol the cell shows for a digit under the Mix It mapping and sweep.
+  int SymbolOf(int column, int row, int digit) const;
 
  private:
   void UpdateMixItTimer(int now);
