@@ -90,7 +90,7 @@ void TGame::DrawPlayMarks() {
   if (Play.keyboardUsed) {
     const float x = float(CellX[board.SelectedColumn()][board.SelectedRow()]);
     const float y = float(CellY[board.SelectedColumn()][board.SelectedRow()]);
-    SetMarkColour("SELECTION", 255, 208, 118);
+    SetMarkColour("SELECTION", 120, 200, 255);
     DrawFrame(x - 1, y - 1, kStoneSize + 2, board.notesMode ? 2 : 3);
     ResetDrawing();
   }
