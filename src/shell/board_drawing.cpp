@@ -204,7 +204,9 @@ void TGame::Draw_BaseGame() {
   DrawSprite("level_bg");
   if (const TSpritesPtr mark = Sprite("level_mark")) mark->DrawXadded(float(CurrentLevel) * 95.0f / 9.0f, -1);
   DrawSprite("level_front", Text("LEVEL"), SmallImageFont);
-  if (GameStartTime > 0) DrawPlayTime(99, 409);
+  // Set once a puzzle stands; a game continued early after the clock began
+  // has started "before" it, at a negative time.
+  if (GameStartTime != 0) DrawPlayTime(99, 409);
   DrawSprite("time", Text("TIME"), SmallImageFont);
   DrawSprite("highscore", Text("HIGHSCORE"), SmallImageFont);
   DrawHighScore(33, 475);

@@ -102,6 +102,7 @@ bool TGame::ContinueSavedGame() {
   sudoku.stats_averageturntime = game.stats.averageTurn;
   sudoku.stats_usedundos = game.stats.usedUndos;
   GameStartTime = int(unsigned(now) - unsigned(game.elapsed));
+  if (GameStartTime == 0) GameStartTime = -1;  // 0 means no game; a millisecond is not worth it
   // The turn clock only ever holds the start time, once a hint set it.
   sudoku.stats_lastturntime = game.stats.turnClockStarted ? GameStartTime : 0;
 
