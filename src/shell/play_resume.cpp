@@ -57,7 +57,6 @@ void TGame::SaveRunningGame() {
                            sudoku.stats_averageturntime, sudoku.stats_usedundos, sudoku.stats_lastturntime != 0};
   game.history = Play.board.History();
   game.historyPosition = Play.board.HistoryPosition();
-  // TODO(lead): switch to the durable atomic write once it lands.
   if (WriteSavedGameFile(game, kSaveGameFile)) {
     Play.saveOffered = true;
   } else {

@@ -320,6 +320,8 @@ std::optional<TSavedGame> ReadSavedGame(const std::string& bytes, std::string& w
 }
 
 bool WriteSavedGameFile(const TSavedGame& game, const std::string& path) {
+  // Written beside the old file and renamed over it: a crash mid-write
+  // leaves the previous save, never half of one.
   return drawing::WriteFileAtomically(path, SavedGameText(game));
 }
 
