@@ -31,12 +31,12 @@ void TGame::SaveRunningGame() {
   if (!Play.inProgress || GameFinished != 0) return;
   const int now = drawing::MilliSecs();
   TSavedGame game;
-  game.level = CurrentLevel;
-  game.stoneSet = CurrentSkin ? CurrentSkin->ActiveStoneSkin : 1;
-  game.seed = Sudoku->seed;
+  game.level = Play.level;
+  game.stoneSet = Play.stoneSet;
+  game.seed = Play.seed;
   game.code = FormLevelCode(game.level, game.stoneSet, game.seed);
   game.elapsed = std::max(0, MsBetween(GameStartTime, now));
-  game.stoneSetFactor = StoneSetFactor;
+  game.stoneSetFactor = Play.stoneSetFactor;
   game.showWrong = ShowWrongTurns;
   for (int c = 0; c < 9; ++c)
     for (int r = 0; r < 9; ++r) {
@@ -117,7 +117,7 @@ bool TGame::ContinueSavedGame() {
       PlayMaps.BackupMap[c][r][0] = given ? cell.digit : 0;
       PlayMaps.BackupMap[c][r][1] = given ? kCellGiven : 0;
     }
-  Play.StartGame();
+  Play.StartGame(game.level, CurrentSkin->ActiveStoneSkin, game.stoneSetFactor, game.seed);
   for (int c = 0; c < 9; ++c)
     for (int r = 0; r < 9; ++r) Play.board.SetNotes(c, r, game.cells[c][r].notes);
   Play.board.RestoreHistory(game.history, game.historyPosition);

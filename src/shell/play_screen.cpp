@@ -42,7 +42,7 @@ PuzzleSetup TGame::CreateSudoku(int level, int seed) {
   if (setup.status == GenerationStatus::kAccepted) {
     // The game before is given up only now that a new one stands.
     DropSavedGame();
-    Play.StartGame();
+    Play.StartGame(CurrentLevel, CurrentSkin ? CurrentSkin->ActiveStoneSkin : 1, StoneSetFactor, Sudoku->seed);
     // The code and the generated board in the log, so a replay can be checked.
     const int stoneSet = CurrentSkin ? CurrentSkin->ActiveStoneSkin : 0;
     drawing::Print("LevelCode:" + FormLevelCode(CurrentLevel, stoneSet, Sudoku->seed));

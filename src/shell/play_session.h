@@ -23,11 +23,18 @@ struct TPlaySession {
   // Held arrow key and the time it fires again (ms), for key repeat.
   int heldArrow = 0;
   int arrowRepeatAt = 0;
+  // The game's own level, stone set, factor and seed: the game menu and a
+  // generation change the shared values, and a save must not take those.
+  int level = 1, stoneSet = 1, stoneSetFactor = 1, seed = 0;
   std::array<TGUIButtonPtr, kPlayTools> tools;
   TGUIButtonPtr continueButton;  // on the start menu
 
   // Starts the model on a freshly set-up board.
-  void StartGame() {
+  void StartGame(int gameLevel, int gameStoneSet, int gameStoneSetFactor, int gameSeed) {
+    level = gameLevel;
+    seed = gameSeed;
+    stoneSet = gameStoneSet;
+    stoneSetFactor = gameStoneSetFactor;
     board.NewGame();
     keyboardUsed = false;
     inProgress = true;

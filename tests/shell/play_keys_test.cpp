@@ -216,6 +216,29 @@ TEST_F(PlayKeysTest, EveryMoveIsSavedAndSolvingOrANewGameTakesTheSaveAway) {
   EXPECT_FALSE(SavedGameFileExists(kSaveGameFile));
 }
 
+TEST_F(PlayKeysTest, TheGameMenuOpenOverAGameDoesNotChangeWhatIsSaved) {
+  StartLevelOne();
+  const int seed = Game->Sudoku->seed;
+  int c = 0, r = 0;
+  EmptyCell(c, r);
+  ClickCell(c, r);
+  Click(*Widgets.inGame[kNewGame]);
+  ASSERT_EQ(GameState, GAME_GAMEMENU);
+  Widgets.difficulty->actvalue = 5;
+  Click(*Widgets.stoneSets[1]);
+  ASSERT_EQ(CurrentLevel, 6);
+  ASSERT_EQ(StoneSetFactor, 3);
+  Game->SaveRunningGame();  // as closing the program does here
+  std::string why;
+  const std::optional<TSavedGame> saved = ReadSavedGame(FileBytes(kSaveGameFile), why);
+  ASSERT_TRUE(saved) << why;
+  EXPECT_EQ(saved->level, 1);
+  EXPECT_EQ(saved->stoneSet, 1);
+  EXPECT_EQ(saved->stoneSetFactor, 1);
+  EXPECT_EQ(saved->seed, seed);
+  EXPECT_EQ(saved->cells[c][r].digit, 1);
+}
+
 TEST_F(PlayKeysTest, ContinueBringsBackBoardNotesHistoryAndTheClock) {
   StartLevelOne();
   int c = 0, r = 0;
