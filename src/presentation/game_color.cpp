@@ -30,6 +30,8 @@ TGameColorPtr FindColour(const std::string& name) {
 
 }  // namespace
 
+TGameColorPtr TGameColor::Find(const std::string& name) { return FindColour(name); }
+
 TGameColorPtr TGameColor::GetGameColor(const std::string& name) {
   if (TGameColorPtr colour = FindColour(name)) return colour;
   return All().empty() ? nullptr : All().back();

@@ -16,6 +16,8 @@ class TGameColor {
   static std::shared_ptr<TGameColor> Create(const std::string& name, int r, int g, int b);
   // Case-insensitive; an unknown name gives the last colour (none for an empty list).
   static std::shared_ptr<TGameColor> GetGameColor(const std::string& name);
+  // Case-insensitive; none for an unknown name.
+  static std::shared_ptr<TGameColor> Find(const std::string& name);
   // Makes the named colour the drawing colour; an unknown name changes nothing.
   static void SetGameColor(const std::string& name);
 };

@@ -42,13 +42,16 @@ constexpr SpriteElement kSpriteElements[] = {
 };
 
 // Colour elements and the game colours they make.
-constexpr std::array<std::pair<const char*, const char*>, 6> kColourElements = {{
+constexpr std::array<std::pair<const char*, const char*>, 9> kColourElements = {{
     {"HIGHSCORE", "highscore"},
     {"STONES_PRESET", "stones_preset"},
     {"STONES_PROPOSED", "stones_proposed"},
     {"STONES_MARKED", "stones_marked"},
     {"ACTIVE_FIELD", "active_field"},
     {"TIME", "time"},
+    {"HIGHLIGHT", "highlight"},
+    {"CONFLICT", "conflict"},
+    {"SELECTION", "selection"},
 }};
 
 std::string BasePicture(const std::string& file) { return std::string(TGameSkin::kBaseTheme) + "/" + file; }

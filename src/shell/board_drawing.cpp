@@ -62,8 +62,10 @@ int TGame::GetStoneFrame(int symbol) const { return symbol - 1; }
 
 // Cells the sweep has passed show the new mapping already; on the rows it
 // runs right to left a cell changes one step after the swirl left it.
-int TGame::GetStoneColor(int column, int row) const {
-  const int digit = SlotOf(PlayMaps.Map[column][row][0]);
+int TGame::GetStoneColor(int column, int row) const { return SymbolOf(column, row, PlayMaps.Map[column][row][0]); }
+
+int TGame::SymbolOf(int column, int row, int cellDigit) const {
+  const int digit = SlotOf(cellDigit);
   const int p = ReplaceStonesPosition;
   if (ReplaceStonesActive && p > 0) {
     const int sweepColumn = p % 9;
@@ -202,7 +204,9 @@ void TGame::Draw_BaseGame() {
   DrawSprite("level_bg");
   if (const TSpritesPtr mark = Sprite("level_mark")) mark->DrawXadded(float(CurrentLevel) * 95.0f / 9.0f, -1);
   DrawSprite("level_front", Text("LEVEL"), SmallImageFont);
-  if (GameStartTime > 0) DrawPlayTime(99, 409);
+  // Set once a puzzle stands; a game continued early after the clock began
+  // has started "before" it, at a negative time.
+  if (GameStartTime != 0) DrawPlayTime(99, 409);
   DrawSprite("time", Text("TIME"), SmallImageFont);
   DrawSprite("highscore", Text("HIGHSCORE"), SmallImageFont);
   DrawHighScore(33, 475);
@@ -218,6 +222,7 @@ void TGame::Draw_Running(int flag) {
   DrawSprite("field");
   DrawStones_Marked();
   DrawStones_Player();
+  DrawPlayMarks();
   TParticleEffect::DrawAll(1);
   TTextEffect::DrawAll();
   TGUIobject::DrawAll("InGame", 0);

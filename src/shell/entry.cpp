@@ -12,6 +12,12 @@ int RunGame() {
 
   StartUp();
   if (QuitGame != 1 && !drawing::AppTerminate()) Game->GameLoop();
+  // Closing the program keeps the game on the board for "Continue". Only
+  // from the play screen or a screen over it: the way anywhere else saved
+  // it already, and a generation begun since has changed the engine's values.
+  if (Game && GameState != GAME_CREATINGGAME && (GameState == GAME_RUNNING || LastGameState == GAME_RUNNING)) {
+    Game->SaveRunningGame();
+  }
   drawing::EndGraphics();
   return 0;
 }

@@ -11,6 +11,7 @@
 #include "engine/sudoku.h"
 #include "presentation/game_color.h"
 #include "shell/base_game.h"
+#include "shell/play_session.h"
 #include "shell/preferences.h"
 #include "shell/preferences_page.h"
 #include "shell/suspended_game.h"
@@ -55,6 +56,8 @@ class TGame : public TBaseGame {
   TPreferencesPage PreferencesPage;    // the option menu's page of the play aids
   TSuspendedGame Suspended;            // the game "New game" left for the game menu
   int HowToPlayPage = 0;               // the page "How to play" shows, from 0
+  // Notes, selection, undo history and autosave of the game on the board.
+  TPlaySession Play;
 
   // A new game object; fills the display-mode list and makes the engine.
   static std::shared_ptr<TGame> Create();
@@ -109,6 +112,24 @@ class TGame : public TBaseGame {
   void ResumeSuspendedGame();
   // A new puzzle is ready and replaces whatever game ran before.
   void NewGameStarted();
+
+  // Keyboard, notes and history (play_keys.cpp, play_tools.cpp).
+  void UpdatePlayKeys();
+  void UpdatePlayTools();
+  // After a player move: the completion check, then the autosave.
+  void AfterPlayerMove();
+  void UndoMove();
+  void RedoMove();
+  // Autosave and resume (play_resume.cpp).
+  void SaveRunningGame();
+  void DropSavedGame();
+  // Looks for a save at start-up; a damaged one is logged and not offered.
+  void OfferSavedGame();
+  bool ContinueSavedGame();
+  // What the play screen draws over the stones (play_marks_drawing.cpp).
+  void DrawPlayMarks();
+  // The symbol the cell shows for a digit under the Mix It mapping and sweep.
+  int SymbolOf(int column, int row, int digit) const;
 
  private:
   void UpdateMixItTimer(int now);

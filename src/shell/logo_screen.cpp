@@ -68,6 +68,8 @@ void TGame::Update_StartMenu() {
   if (Widgets.howToPlay->GetClicks()) OpenHowToPlay();
   if (Widgets.settings->GetClicks()) SetGameState(GAME_OPTIONMENU);
   if (Widgets.quitGame->GetClicks()) QuitGame = 1;
+  if (Play.continueButton && Play.continueButton->GetClicks()) ContinueSavedGame();
+  if (Play.continueButton) Play.continueButton->enabled = Play.saveOffered ? 1 : 0;
 }
 
 void TGame::Draw_StartMenu() {

@@ -40,6 +40,9 @@ void ClosePicker() {
 PuzzleSetup TGame::CreateSudoku(int level, int seed) {
   const PuzzleSetup setup = CreatePuzzle(level, seed);
   if (setup.status == GenerationStatus::kAccepted) {
+    // The game before is given up only now that a new one stands.
+    DropSavedGame();
+    Play.StartGame(CurrentLevel, CurrentSkin ? CurrentSkin->ActiveStoneSkin : 1, StoneSetFactor, Sudoku->seed);
     // The code and the generated board in the log, so a replay can be checked.
     const int stoneSet = CurrentSkin ? CurrentSkin->ActiveStoneSkin : 0;
     drawing::Print("LevelCode:" + FormLevelCode(CurrentLevel, stoneSet, Sudoku->seed));
@@ -101,6 +104,7 @@ void TGame::Update_Running() {
   TParticleEffect::UpdateAll(1);
   TTextEffect::UpdateAll();
   TGUIobject::UpdateAll("InGame", 0);
+  UpdatePlayTools();
   if (Widgets.help->GetClicks()) SetGameState(GAME_INFOBOX);
 }
 
@@ -174,6 +178,9 @@ void TGame::UpdateBoardInput() {
         CursorMode = 0;
       }
   GameMenu.Update();
+  if (HoverColumn >= 0 && (MouseManager.IsHit(1) || MouseManager.IsHit(2)) && !PickerOpen) {
+    Play.board.Select(HoverColumn, HoverRow);
+  }
 
   if (HoverColumn >= 0 && Editable(HoverColumn, HoverRow) && GameFinished == 0) {
     if (MouseManager.IsHit(2)) {
@@ -185,14 +192,12 @@ void TGame::UpdateBoardInput() {
       PickerY = below > 420 ? CellY[HoverColumn][HoverRow] - 220 : below;
     }
     if (!PickerOpen && MouseManager.IsHit(1)) {
-      int* cell = PlayMaps.Map[HoverColumn][HoverRow];
-      cell[0] += 1;
-      cell[1] = 0;
-      if (cell[0] == 10) cell[0] = 0;
-      GameFinished = TSudoku::QuorbelIsSolved(0);
+      Play.board.CycleDigit(HoverColumn, HoverRow);
+      AfterPlayerMove();
     }
   }
   if (MouseManager.IsHit(1) && PickerOpen && PickerColumn >= 0) ChooseFromPicker();
+  UpdatePlayKeys();
 }
 
 void TGame::ChooseFromPicker() {
@@ -200,11 +205,14 @@ void TGame::ChooseFromPicker() {
     const float bx = float(PickerX + 20 + (i % 3) * 55);
     const float by = float(PickerY + 20 + (i / 3) * 55);
     if (!PointerInBox(bx, by, 50, 50)) continue;
-    int* cell = PlayMaps.Map[PickerColumn][PickerRow];
+    // In notes mode the picker stays open, so several notes can be set.
+    if (Play.board.notesMode) {
+      if (Play.board.ToggleNote(PickerColumn, PickerRow, i + 1)) SaveRunningGame();
+      return;
+    }
+    Play.board.SetDigit(PickerColumn, PickerRow, i + 1);
     ClosePicker();
-    cell[0] = i + 1;
-    cell[1] = 0;
-    GameFinished = TSudoku::QuorbelIsSolved(0);
+    AfterPlayerMove();
     if (GameFinished == 1) drawing::Print("gewonnen");
     return;
   }
@@ -223,10 +231,7 @@ void TGame::UpdatePicker() {
   TGUIobject::UpdateAll("SelectionMenu", 0);
   if (nothing.GetClicks()) {
     PickerOpen = 0;
-    if (PickerColumn >= 0) {
-      PlayMaps.Map[PickerColumn][PickerRow][0] = 0;
-      PlayMaps.Map[PickerColumn][PickerRow][1] = 0;
-    }
+    if (PickerColumn >= 0 && Play.board.SetDigit(PickerColumn, PickerRow, 0)) SaveRunningGame();
     ClosePicker();
   }
   if (close.GetClicks()) ClosePicker();
@@ -238,21 +243,33 @@ void TGameMenu::Update() {
   for (int i = 0; i <= kQuitToMenu; ++i) {
     TGUIButton& button = *Widgets.inGame[size_t(i)];
     if (!button.GetClicks()) continue;
+    if (i == kNewGame || i == kQuitToMenu) game.SaveRunningGame();
     if (i == kNewGame) game.NewGame();
     if (i == kSettings) game.SetGameState(GAME_OPTIONMENU);
     if (i == kQuitToMenu) game.SetGameState(GAME_STARTMENU);
     if (GameFinished != 0) continue;
-    if (i == kHint) TSudoku::GiveHint(1);
+    if (i == kHint) {
+      TSudoku::GiveHint(1);
+      game.Play.board.Settle();
+      if (GameFinished) {
+        game.DropSavedGame();
+      } else {
+        game.SaveRunningGame();
+      }
+    }
     if (i == kShowWrong) {
       ShowWrongTurns = 1 - ShowWrongTurns;
       button.manualState = 1;
       button.on = ShowWrongTurns;
+      game.SaveRunningGame();
     }
     if (i == kSolve) {
       game.Sudoku->SolveMap();
       TSudoku::QuorbelIsSolved(1);
       GameFinished = 1;
+      game.Play.board.Settle();
+      game.DropSavedGame();
     }
-    if (i == kClearBoard) game.ClearField();
+    if (i == kClearBoard && game.Play.board.ClearBoard()) game.AfterPlayerMove();
   }
 }

@@ -111,12 +111,15 @@ void StartUp() {
   SeedRnd(drawing::MilliSecs());
   LoadTrueTypeFonts();
   CreateScreenWidgets();
+  CreatePlayControls(Game->Play);
   for (int n = 0; n < 4; ++n) themeHost->StoneSetButtons[size_t(n)] = Widgets.stoneSets[size_t(n)];
 
   LoadStartUpTheme(*themeHost);
   TGameSkin::LoadThemeList();
   FillThemeList();
   FillCellPositions();
+  Game->OfferSavedGame();
+  Game->Play.continueButton->enabled = Game->Play.saveOffered ? 1 : 0;
   drawing::SetImageFont(FontBold14);
   drawing::Cls();
   GameState = GAME_LOGO;

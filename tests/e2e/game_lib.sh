@@ -7,7 +7,8 @@ REFERENCE_DIR="$(cd "$(dirname "$0")" && pwd)/reference"
 # The logo runs its four phases in about 341 updates; this is safely past it.
 LOGO_UPDATES=350
 
-# Start menu.
+# Start menu; "Continue" shows only while a game is saved.
+CONTINUE="400 278"
 START_GAME="400 318"
 REPEAT_GAME="400 358"
 SETTINGS="400 438"
@@ -23,6 +24,12 @@ NEW_GAME="100 47"
 HINT="100 81"
 SOLVE="100 149"
 HELP="770 575"
+# The controls under the board.
+NOTES_MODE="292 582"
+UNDO="387 582"
+REDO="477 582"
+FILL_NOTES="577 582"
+CLEAR_NOTES="687 582"
 # Repeat-game box.
 LEVEL_CODE="420 285"
 REPEAT_START="290 358"
@@ -91,4 +98,58 @@ highscore_records() {
     i=$((i + 5 + len))
   done
   ((i == n)) || echo "BROKEN"
+}
+
+# Key codes of the play screen.
+KEY_LEFT=37
+KEY_UP=38
+KEY_RIGHT=39
+KEY_DOWN=40
+KEY_SHIFT=16
+KEY_CONTROL=17
+KEY_ESCAPE=27
+
+# A level-6 level code and its solution (row 0 first, each row from column
+# 0 to 8), as "gridlet generate --code" prints it.
+LEVEL6_CODE=247058E3
+LEVEL6_SOLUTION=167954283243618975859723416716239854395846127482571639934187562621395748578462391
+
+# Whether the headless scripts can hold a key (keydown / keyup).
+headless_holds_keys() {
+  "$GRIDLET_BIN" --help | grep -q "keydown"
+}
+
+# Script lines starting the game of a level code from the start menu.
+start_from_code() {
+  echo "click $REPEAT_GAME"
+  echo "wait 5"
+  echo "click $LEVEL_CODE"
+  type_slowly "$(tr 'A-F' 'a-f' <<< "$1")"
+  echo "click $REPEAT_START"
+  echo "wait 10"
+}
+
+# Script lines walking the board in a snake (rows alternately left to right
+# and right to left) from the selection at walking step `from`, typing the
+# solution's digit into the cells of steps first to last - 1 (givens ignore
+# it); the selection ends on step last - 1.
+type_solution() {
+  local solution="$1" from="$2" first="$3" last="$4" i row col step
+  for ((i = from; i < last; i++)); do
+    row=$((i / 9))
+    step=$((i % 9))
+    col=$(((row % 2 == 0) ? step : 8 - step))
+    if ((i >= first)); then
+      echo "key $((48 + ${solution:row * 9 + col:1}))"
+      echo "wait 1"
+    fi
+    ((i + 1 >= last)) && break
+    if ((step == 8)); then echo "key $KEY_DOWN"; elif ((row % 2 == 0)); then echo "key $KEY_RIGHT"; else echo "key $KEY_LEFT"; fi
+    echo "wait 1"
+  done
+}
+
+# The value of a root attribute of savegame.xml.
+save_attribute() {
+  grep -o -m 1 "<savegame [^>]*" "$1" | grep -o "$2=\"[^\"]*\"" | cut -d'"' -f2
 }

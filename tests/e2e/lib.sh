@@ -9,7 +9,7 @@ e2e_workdir() {
   dir="$(mktemp -d /tmp/gridlet-e2e.XXXXXX)"
   cp -r "$GRIDLET_GAME_DIR"/. "$dir"/
   rm -rf "$dir/screenshots" && mkdir "$dir/screenshots"
-  rm -f "$dir/highscore.dat"
+  rm -f "$dir/highscore.dat" "$dir/savegame.xml"
   echo "$dir"
 }
 

@@ -157,7 +157,8 @@ TEST_F(ShippedAssetsTest, BaseThemeLoadsEverySpriteFromItsOwnPicture) {
   EXPECT_EQ(base->effect1_enabled, 1);
   EXPECT_EQ(base->effect1_type, "STARS");
   EXPECT_TRUE(base->effect1_image);
-  EXPECT_EQ(TGameColor::All().size(), 6u);
+  EXPECT_EQ(TGameColor::All().size(), 9u);
+  for (const char* mark : {"HIGHLIGHT", "CONFLICT", "SELECTION"}) EXPECT_TRUE(TGameColor::Find(mark)) << mark;
   EXPECT_NE(base->title, "Default Skin");
 }
 

@@ -1,0 +1,128 @@
+// Keyboard play on the play screen, and the moves the keys and the mouse
+// share: undo, redo and what follows every move.
+#include <memory>
+
+#include "drawing/input.h"
+#include "engine/sudoku.h"
+#include "shell/game.h"
+#include "shell/play_values.h"
+#include "widgets/gui_input.h"
+#include "widgets/input_trackers.h"
+
+namespace {
+
+constexpr int kArrowFirstRepeatMs = 400;
+constexpr int kArrowRepeatMs = 80;
+constexpr int kKeyN = 'N', kKeyF = 'F', kKeyC = 'C', kKeyY = 'Y', kKeyZ = 'Z';
+constexpr int kKeyShift = 16, kKeyControl = 17;
+constexpr int kKeypad0 = 96;
+
+bool Held(int key) { return KeyManager.IsHit(key) || KeyManager.IsDown(key); }
+
+bool ShiftHeld() { return Held(kKeyShift) || Held(drawing::KEY_LSHIFT) || Held(drawing::KEY_RSHIFT); }
+bool ControlHeld() { return Held(kKeyControl) || Held(drawing::KEY_LCONTROL) || Held(drawing::KEY_RCONTROL); }
+
+// A text input of the play screen's own widgets takes the keys first.
+bool PlayTextInputFocused() {
+  for (const TGUIobjectPtr& widget : GUIObjectList) {
+    const auto input = std::dynamic_pointer_cast<TGUIinput>(widget);
+    if (!input || input->enabled != 1 || !input->HasFocus()) continue;
+    const std::string& state = input->forstateonly;
+    if (state == "InGame" || state == "PlayTools" || state == "SelectionMenu") return true;
+  }
+  return false;
+}
+
+// The digit of a hit digit key, main row or keypad; -1 for none.
+int HitDigit() {
+  for (int d = 0; d <= 9; ++d)
+    if (KeyManager.IsHit('0' + d) || KeyManager.IsHit(kKeypad0 + d)) return d;
+  return -1;
+}
+
+struct Arrow {
+  int key, columns, rows;
+};
+constexpr Arrow kArrows[4] = {{drawing::KEY_LEFT, -1, 0},
+                              {drawing::KEY_UP, 0, -1},
+                              {drawing::KEY_RIGHT, 1, 0},
+                              {drawing::KEY_DOWN, 0, 1}};
+
+}  // namespace
+
+void TGame::AfterPlayerMove() {
+  GameFinished = TSudoku::QuorbelIsSolved(0);
+  if (GameFinished == 1) {
+    DropSavedGame();
+  } else {
+    SaveRunningGame();
+  }
+}
+
+void TGame::UndoMove() {
+  if (GameFinished != 0 || !Play.board.Undo()) return;
+  ++Sudoku->stats_usedundos;
+  AfterPlayerMove();
+}
+
+void TGame::RedoMove() {
+  if (GameFinished != 0 || !Play.board.Redo()) return;
+  AfterPlayerMove();
+}
+
+void TGame::UpdatePlayKeys() {
+  if (PlayTextInputFocused()) return;
+  TPlayBoard& board = Play.board;
+  board.autoRemoveNotes = Preferences.autoRemoveNotes;
+  const int now = drawing::MilliSecs();
+
+  for (const Arrow& arrow : kArrows) {
+    bool fire = false;
+    if (KeyManager.IsHit(arrow.key)) {
+      fire = true;
+      Play.heldArrow = arrow.key;
+      Play.arrowRepeatAt = LaterMs(now, kArrowFirstRepeatMs);
+    } else if (Play.heldArrow == arrow.key && KeyManager.IsDown(arrow.key)) {
+      if (int(unsigned(now) - unsigned(Play.arrowRepeatAt)) >= 0) {
+        fire = true;
+        Play.arrowRepeatAt = LaterMs(now, kArrowRepeatMs);
+      }
+    }
+    if (!fire) continue;
+    board.MoveSelection(arrow.columns, arrow.rows);
+    Play.keyboardUsed = true;
+  }
+
+  const bool control = ControlHeld();
+  const bool shift = ShiftHeld();
+  if (control) {
+    if (KeyManager.IsHit(kKeyZ)) {
+      Play.keyboardUsed = true;
+      shift ? RedoMove() : UndoMove();
+    }
+    if (KeyManager.IsHit(kKeyY)) {
+      Play.keyboardUsed = true;
+      RedoMove();
+    }
+    return;
+  }
+  if (KeyManager.IsHit(kKeyN)) {
+    board.notesMode = !board.notesMode;
+    Play.keyboardUsed = true;
+  }
+  if (GameFinished != 0) return;
+
+  const int column = board.SelectedColumn(), row = board.SelectedRow();
+  bool moved = false;
+  int digit = HitDigit();
+  if (KeyManager.IsHit(drawing::KEY_DELETE) || KeyManager.IsHit(drawing::KEY_BACKSPACE)) digit = 0;
+  if (digit == 0) {
+    moved = board.SetDigit(column, row, 0);
+  } else if (digit > 0) {
+    moved = (shift || board.notesMode) ? board.ToggleNote(column, row, digit) : board.SetDigit(column, row, digit);
+  }
+  if (digit >= 0) Play.keyboardUsed = true;
+  if (KeyManager.IsHit(kKeyF)) moved = board.FillNotes() || moved;
+  if (KeyManager.IsHit(kKeyC)) moved = board.ClearNotes() || moved;
+  if (moved) AfterPlayerMove();
+}

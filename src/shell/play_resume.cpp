@@ -1,0 +1,153 @@
+// The autosave of the game on the board and its return through "Continue".
+#include <algorithm>
+
+#include "drawing/input.h"
+#include "drawing/messages.h"
+#include "engine/level_code.h"
+#include "presentation/game_skin.h"
+#include "shell/game.h"
+#include "shell/play_values.h"
+#include "shell/savegame.h"
+#include "shell/screen_widgets.h"
+
+namespace {
+
+int MsBetween(int from, int to) { return int(unsigned(to) - unsigned(from)); }
+
+// Slots 1 to n hold each of the symbols 1 to n once.
+bool IsPermutation(const std::array<int, 15>& slots, int n) {
+  bool seen[15] = {};
+  for (int i = 1; i <= n; ++i) {
+    const int symbol = slots[size_t(i)];
+    if (symbol < 1 || symbol > n || seen[symbol]) return false;
+    seen[symbol] = true;
+  }
+  return true;
+}
+
+}  // namespace
+
+void TGame::SaveRunningGame() {
+  if (!Play.inProgress || GameFinished != 0) return;
+  const int now = drawing::MilliSecs();
+  TSavedGame game;
+  game.level = Play.level;
+  game.stoneSet = Play.stoneSet;
+  game.seed = Play.seed;
+  game.code = FormLevelCode(game.level, game.stoneSet, game.seed);
+  game.elapsed = std::max(0, MsBetween(GameStartTime, now));
+  game.stoneSetFactor = Play.stoneSetFactor;
+  game.showWrong = ShowWrongTurns;
+  for (int c = 0; c < 9; ++c)
+    for (int r = 0; r < 9; ++r) {
+      game.cells[c][r] = Play.board.Cell(c, r);
+      game.solution[c][r] = PlayMaps.SolutionMap[c][r][0];
+    }
+  TSavedMixIt& mix = game.mixIt;
+  mix.active = MixItActivated;
+  mix.interval = MixItTime;
+  mix.multi = MixItScoreMulti;
+  mix.untilNext = MixItTimer == 0 ? 0 : std::clamp(MsBetween(now, MixItTimer), 0, std::max(MixItTime, 0));
+  mix.sweepActive = ReplaceStonesActive;
+  mix.sweepPosition = ReplaceStonesPosition;
+  mix.mapping = ReplaceStones;
+  mix.preview = ReplaceStonesPreview;
+  const TSudoku& sudoku = *Sudoku;
+  game.stats = TSavedStats{sudoku.stats_givenhints,     sudoku.stats_usedturns, sudoku.stats_longestturntime,
+                           sudoku.stats_averageturntime, sudoku.stats_usedundos, sudoku.stats_lastturntime != 0};
+  game.history = Play.board.History();
+  game.historyPosition = Play.board.HistoryPosition();
+  if (WriteSavedGameFile(game, kSaveGameFile)) {
+    Play.saveOffered = true;
+  } else {
+    drawing::Print(std::string("could not write ") + kSaveGameFile);
+  }
+}
+
+void TGame::DropSavedGame() {
+  Play.inProgress = false;
+  Play.saveOffered = false;
+  RemoveSavedGameFile(kSaveGameFile);
+}
+
+void TGame::OfferSavedGame() { Play.saveOffered = LoadSavedGameFile(kSaveGameFile).has_value(); }
+
+bool TGame::ContinueSavedGame() {
+  const std::optional<TSavedGame> saved = LoadSavedGameFile(kSaveGameFile);
+  if (!saved) {
+    Play.saveOffered = false;
+    return false;
+  }
+  const TSavedGame& game = *saved;
+  const int now = drawing::MilliSecs();
+
+  CurrentSkin->SetActiveStoneSkin(game.stoneSet);
+  TStoneSkinPtr set = CurrentSkin->getActiveStoneSkin();
+  if (!set || !set->Image) {
+    CurrentSkin->SetActiveStoneSkin(1);
+    set = CurrentSkin->getActiveStoneSkin();
+  }
+  MaxColors = set ? set->MaxColors : 0;
+  StoneDisplaceX = set ? set->displaceX : 0;
+  StoneDisplaceY = set ? set->displaceY : 0;
+  StoneSetFactor = game.stoneSetFactor;
+  CurrentLevel = game.level;
+
+  TSudoku& sudoku = *Sudoku;
+  sudoku.seed = game.seed;
+  sudoku.stats_givenhints = game.stats.givenHints;
+  sudoku.stats_usedturns = game.stats.usedTurns;
+  sudoku.stats_longestturntime = game.stats.longestTurn;
+  sudoku.stats_averageturntime = game.stats.averageTurn;
+  sudoku.stats_usedundos = game.stats.usedUndos;
+  GameStartTime = int(unsigned(now) - unsigned(game.elapsed));
+  if (GameStartTime == 0) GameStartTime = -1;  // 0 means no game; a millisecond is not worth it
+  // The turn clock only ever holds the start time, once a hint set it.
+  sudoku.stats_lastturntime = game.stats.turnClockStarted ? GameStartTime : 0;
+
+  for (int c = 0; c < 9; ++c)
+    for (int r = 0; r < 9; ++r) {
+      const PlayCell& cell = game.cells[c][r];
+      PlayMaps.Map[c][r][0] = cell.digit;
+      PlayMaps.Map[c][r][1] = cell.state;
+      PlayMaps.SolutionMap[c][r][0] = game.solution[c][r];
+      PlayMaps.SolutionMap[c][r][1] = 1;
+      // The board as set up: its givens.
+      const bool given = cell.state == kCellGiven;
+      PlayMaps.BackupMap[c][r][0] = given ? cell.digit : 0;
+      PlayMaps.BackupMap[c][r][1] = given ? kCellGiven : 0;
+    }
+  Play.StartGame(game.level, CurrentSkin->ActiveStoneSkin, game.stoneSetFactor, game.seed);
+  for (int c = 0; c < 9; ++c)
+    for (int r = 0; r < 9; ++r) Play.board.SetNotes(c, r, game.cells[c][r].notes);
+  Play.board.RestoreHistory(game.history, game.historyPosition);
+
+  const TSavedMixIt& mix = game.mixIt;
+  MixItActivated = mix.active;
+  MixItTime = mix.interval;
+  MixItScoreMulti = mix.multi;
+  MixItTimer = mix.untilNext == 0 ? 0 : LaterMs(now, mix.untilNext);
+  const int symbols = std::clamp(MaxColors, 0, kSymbolSlots - 1);
+  InitStones();
+  // A mapping that does not fit the stone set shown now starts afresh.
+  if (IsPermutation(mix.mapping, symbols) && IsPermutation(mix.preview, symbols)) {
+    ReplaceStones = mix.mapping;
+    ReplaceStonesPreview = mix.preview;
+    ReplaceStonesActive = mix.sweepActive;
+    ReplaceStonesPosition = mix.sweepPosition;
+  } else {
+    ReplaceStonesActive = 0;
+    ReplaceStonesPosition = 0;
+  }
+
+  GameFinished = 0;
+  GameScore = 0;
+  ShowWrongTurns = game.showWrong;
+  if (ShowWrongTurns) Widgets.inGame[kShowWrong]->manualState = 1;
+  Widgets.inGame[kShowWrong]->on = ShowWrongTurns;
+  PickerOpen = 0;
+  PickerColumn = PickerRow = -1;
+  SetGameState(GAME_RUNNING);
+  drawing::Print(std::string("continued ") + kSaveGameFile + ", level code " + game.code);
+  return true;
+}

@@ -1,0 +1,48 @@
+// What the play screen keeps about the game on the board beyond the map:
+// the play model, whether the keyboard has been used, and the autosave.
+#pragma once
+
+#include <array>
+
+#include "engine/play_board.h"
+#include "shell/play_values.h"
+#include "widgets/gui_button.h"
+
+// The controls under the board, by position.
+enum PlayTool { kToolNotesMode = 0, kToolUndo, kToolRedo, kToolFillNotes, kToolClearNotes, kPlayTools };
+
+struct TPlaySession {
+  TPlayBoard board{PlayMaps.Map};
+  // The selection frame shows once the keyboard played in this game, so a
+  // game played with the mouse alone looks as it always did.
+  bool keyboardUsed = false;
+  // A game that is neither finished nor solved: it is saved and resumable.
+  bool inProgress = false;
+  // A save file is there and the start menu offers "Continue".
+  bool saveOffered = false;
+  // Held arrow key and the time it fires again (ms), for key repeat.
+  int heldArrow = 0;
+  int arrowRepeatAt = 0;
+  // The game's own level, stone set, factor and seed: the game menu and a
+  // generation change the shared values, and a save must not take those.
+  int level = 1, stoneSet = 1, stoneSetFactor = 1, seed = 0;
+  std::array<TGUIButtonPtr, kPlayTools> tools;
+  TGUIButtonPtr continueButton;  // on the start menu
+
+  // Starts the model on a freshly set-up board.
+  void StartGame(int gameLevel, int gameStoneSet, int gameStoneSetFactor, int gameSeed) {
+    level = gameLevel;
+    seed = gameSeed;
+    stoneSet = gameStoneSet;
+    stoneSetFactor = gameStoneSetFactor;
+    board.NewGame();
+    keyboardUsed = false;
+    inProgress = true;
+    heldArrow = 0;
+  }
+};
+
+// Makes the controls under the board and the start menu's "Continue".
+void CreatePlayControls(TPlaySession& play);
+// The controls under the board and the tip of the one pointed at.
+void DrawPlayControls(const TPlaySession& play);

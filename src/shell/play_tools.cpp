@@ -1,0 +1,72 @@
+// The play screen's controls for mouse players under the board: notes
+// mode, undo, redo, fill notes and clear notes, each with a hint of its key.
+#include "drawing/graphics.h"
+#include "shell/game.h"
+#include "shell/play_values.h"
+#include "shell/screen_drawing.h"
+#include "shell/screen_widgets.h"
+
+namespace {
+
+struct ToolSpec {
+  const char* caption;
+  const char* tip;  // language key of the line shown while pointed at
+  int x, width;
+};
+// Under the board, from its left edge to its right.
+constexpr int kToolsY = 564;
+constexpr ToolSpec kTools[kPlayTools] = {
+    {"_NOTESMODE", "NOTESMODE_TIP", 244, 96},   {"_UNDO", "UNDO_TIP", 344, 86},
+    {"_REDO", "REDO_TIP", 434, 86},             {"_FILLNOTES", "FILLNOTES_TIP", 524, 106},
+    {"_CLEARNOTES", "CLEARNOTES_TIP", 634, 106},
+};
+
+}  // namespace
+
+void CreatePlayControls(TPlaySession& play) {
+  for (int i = 0; i < kPlayTools; ++i) {
+    const ToolSpec& spec = kTools[i];
+    play.tools[size_t(i)] =
+        TGUIButton::Create(spec.x, kToolsY, spec.width, 0, 1, 0, 1, spec.caption, "PlayTools", SmallImageFont);
+  }
+  play.tools[kToolNotesMode]->manualState = 1;
+  play.continueButton = TGUIButton::Create(250, 260, 300, 0, 0, 0, 1, "_CONTINUE", "StartMenu", SmallImageFont);
+}
+
+void TGame::UpdatePlayTools() {
+  TGUIobject::UpdateAll("PlayTools", 0);
+  TPlayBoard& board = Play.board;
+  auto clicked = [this](int tool) { return Play.tools[size_t(tool)]->GetClicks() != 0; };
+  if (clicked(kToolNotesMode)) board.notesMode = !board.notesMode;
+  if (clicked(kToolUndo)) UndoMove();
+  if (clicked(kToolRedo)) RedoMove();
+  const bool fill = clicked(kToolFillNotes);
+  const bool clear = clicked(kToolClearNotes);
+  if (GameFinished == 0 && ((fill && board.FillNotes()) || (clear && board.ClearNotes()))) AfterPlayerMove();
+
+  Play.tools[kToolNotesMode]->on = board.notesMode ? 1 : 0;
+  const bool playing = GameFinished == 0;
+  Play.tools[kToolUndo]->grayedout = playing && board.CanUndo() ? 0 : 1;
+  Play.tools[kToolRedo]->grayedout = playing && board.CanRedo() ? 0 : 1;
+  Play.tools[kToolFillNotes]->grayedout = playing ? 0 : 1;
+  Play.tools[kToolClearNotes]->grayedout = playing ? 0 : 1;
+}
+
+void DrawPlayControls(const TPlaySession& play) {
+  TGUIobject::DrawAll("PlayTools", 0);
+  for (int i = 0; i < kPlayTools; ++i) {
+    const TGUIButton& tool = *play.tools[size_t(i)];
+    if (!tool.mouseover) continue;
+    // The tip sits on the board's lower frame, right above the button row.
+    drawing::SetImageFont(Font10);
+    const std::string tip = Text(kTools[i].tip);
+    const float width = float(drawing::TextWidth(tip) + 12);
+    const float x = std::min(float(tool.x), 740.0f - width);
+    drawing::SetColor(20, 24, 30);
+    drawing::SetAlpha(0.85f);
+    drawing::DrawRect(x, float(kToolsY - 18), width, 17);
+    ResetDrawing();
+    drawing::DrawText(tip, x + 6, float(kToolsY - 16));
+    drawing::SetImageFont(FontBold12);
+  }
+}

@@ -1,0 +1,69 @@
+// The game in progress as "savegame.xml": what is needed to go on exactly
+// where the player stopped, written as text XML and read back with every
+// value checked, so that a damaged or hostile file is refused as a whole.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/play_board.h"
+
+constexpr const char* kSaveGameFile = "savegame.xml";
+constexpr int kSaveGameVersion = 1;
+// Far above any real game's file; bounds what a hostile file can make us read.
+constexpr long kSaveGameMaxBytes = 8L * 1024 * 1024;
+constexpr size_t kSaveGameMaxMoves = 200000;
+
+struct TSavedMixIt {
+  int active = 0;
+  int interval = 0;    // ms between two shuffles
+  int multi = 1;       // score multiplier
+  int untilNext = 0;   // ms left until the next shuffle; 0 = not scheduled yet
+  int sweepActive = 0;
+  int sweepPosition = 0;
+  std::array<int, 15> mapping{};  // symbol per digit, slot 0 unused
+  std::array<int, 15> preview{};
+};
+
+struct TSavedStats {
+  int givenHints = 0;
+  int usedTurns = 0;
+  int longestTurn = 0;
+  int averageTurn = 0;
+  int usedUndos = 0;
+  int turnClockStarted = 0;  // the first hint set the turn clock to the start
+};
+
+struct TSavedGame {
+  std::string code;  // the level code as shown
+  int level = 1;
+  int stoneSet = 1;  // both read from the code
+  int seed = 0;
+  int elapsed = 0;   // ms played
+  int stoneSetFactor = 1;
+  int showWrong = 0;
+  PlayCell cells[9][9] = {};  // [column][row]
+  int solution[9][9] = {};
+  TSavedMixIt mixIt;
+  TSavedStats stats;
+  std::vector<PlayMove> history;
+  size_t historyPosition = 0;
+};
+
+// "135" for the notes 1, 3 and 5; empty for none.
+std::string NoteDigits(NoteSet notes);
+
+std::string SavedGameText(const TSavedGame& game);
+// The game in the text, or nothing with the reason in `why`.
+std::optional<TSavedGame> ReadSavedGame(const std::string& bytes, std::string& why);
+
+// Writes the file in one step (never half a file); false when it failed.
+bool WriteSavedGameFile(const TSavedGame& game, const std::string& path);
+// The saved game, or nothing: a missing file silently, an unusable one with
+// one log line.
+std::optional<TSavedGame> LoadSavedGameFile(const std::string& path);
+// Whether a file is there to offer; it is checked in full when continued.
+bool SavedGameFileExists(const std::string& path);
+void RemoveSavedGameFile(const std::string& path);

@@ -1,0 +1,171 @@
+// The save file's text: what is written reads back the same, and damaged
+// or hostile files are refused as a whole with a reason.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "shell/savegame.h"
+#include "support/text_util.h"
+
+namespace {
+
+constexpr char kSolution[] = "167954283243618975859723416716239854395846127482571639934187562621395748578462391";
+
+// A game in progress: givens from a real solution, a player digit, notes,
+// Mix It under way and a history of two steps with one undone.
+TSavedGame SampleGame() {
+  TSavedGame game;
+  game.code = "247058E3";
+  game.level = 6;
+  game.stoneSet = 1;
+  game.seed = 1342563;
+  game.elapsed = 83250;
+  game.stoneSetFactor = 3;
+  game.showWrong = 1;
+  for (int i = 0; i < 81; ++i) game.solution[i % 9][i / 9] = kSolution[i] - '0';
+  for (int c = 0; c < 9; ++c)
+    for (int r = 0; r < 9; ++r)
+      if ((c + r) % 3 == 0) game.cells[c][r] = PlayCell{game.solution[c][r], kCellGiven, 0};
+  game.cells[1][0] = PlayCell{0, kCellPlayer, NoteSet(NoteBit(1) | NoteBit(3) | NoteBit(5))};
+  game.cells[2][0] = PlayCell{game.solution[2][0], kCellHint, 0};
+  game.cells[4][0] = PlayCell{9, kCellPlayer, 0};
+  game.mixIt = TSavedMixIt{1, 60000, 10, 23000, 1, 40, {}, {}};
+  for (int i = 1; i <= 9; ++i) {
+    game.mixIt.mapping[size_t(i)] = i;
+    game.mixIt.preview[size_t(i)] = 10 - i;
+  }
+  game.stats = TSavedStats{2, 2, 4000, 12, 1, 1};
+  PlayMove note;
+  note.changes.push_back({1, 0, {}, {0, 0, NoteBit(7)}});
+  PlayMove digit;
+  digit.cycle = true;
+  digit.changes.push_back({4, 0, {}, {9, 0, 0}});
+  digit.changes.push_back({5, 0, {0, 0, NoteSet(NoteBit(9) | NoteBit(2))}, {0, 0, NoteBit(2)}});
+  game.history = {note, digit};
+  game.historyPosition = 1;
+  return game;
+}
+
+void ExpectSame(const TSavedGame& a, const TSavedGame& b) {
+  EXPECT_EQ(a.code, b.code);
+  EXPECT_EQ(a.level, b.level);
+  EXPECT_EQ(a.stoneSet, b.stoneSet);
+  EXPECT_EQ(a.seed, b.seed);
+  EXPECT_EQ(a.elapsed, b.elapsed);
+  EXPECT_EQ(a.stoneSetFactor, b.stoneSetFactor);
+  EXPECT_EQ(a.showWrong, b.showWrong);
+  for (int c = 0; c < 9; ++c)
+    for (int r = 0; r < 9; ++r) {
+      EXPECT_EQ(a.cells[c][r], b.cells[c][r]) << c << "," << r;
+      EXPECT_EQ(a.solution[c][r], b.solution[c][r]);
+    }
+  EXPECT_EQ(a.mixIt.untilNext, b.mixIt.untilNext);
+  EXPECT_EQ(a.mixIt.sweepPosition, b.mixIt.sweepPosition);
+  EXPECT_EQ(a.mixIt.mapping, b.mixIt.mapping);
+  EXPECT_EQ(a.mixIt.preview, b.mixIt.preview);
+  EXPECT_EQ(a.stats.givenHints, b.stats.givenHints);
+  EXPECT_EQ(a.stats.usedUndos, b.stats.usedUndos);
+  EXPECT_EQ(a.stats.turnClockStarted, b.stats.turnClockStarted);
+  ASSERT_EQ(a.history.size(), b.history.size());
+  EXPECT_EQ(a.historyPosition, b.historyPosition);
+  for (size_t m = 0; m < a.history.size(); ++m) {
+    EXPECT_EQ(a.history[m].cycle, b.history[m].cycle);
+    ASSERT_EQ(a.history[m].changes.size(), b.history[m].changes.size());
+    for (size_t i = 0; i < a.history[m].changes.size(); ++i) {
+      const CellChange &x = a.history[m].changes[i], &y = b.history[m].changes[i];
+      EXPECT_EQ(x.column, y.column);
+      EXPECT_EQ(x.row, y.row);
+      EXPECT_EQ(x.before, y.before);
+      EXPECT_EQ(x.after, y.after);
+    }
+  }
+}
+
+// The sample's text with one piece replaced; the piece must be there.
+std::string Altered(const std::string& from, const std::string& to) {
+  const std::string text = SavedGameText(SampleGame());
+  EXPECT_NE(text.find(from), std::string::npos) << from;
+  return ReplaceAll(text, from, to);
+}
+
+TEST(SaveGameText, WritesTheAgreedShapeAndReadsBackEverything) {
+  const TSavedGame game = SampleGame();
+  const std::string text = SavedGameText(game);
+  EXPECT_NE(text.find("<savegame version=\"1\" code=\"247058E3\" level=\"6\" elapsed=\"83250\">"), std::string::npos);
+  EXPECT_NE(text.find("<cell col=\"1\" row=\"0\" digit=\"0\" state=\"0\" notes=\"135\"/>"), std::string::npos);
+  EXPECT_NE(text.find("<cell col=\"2\" row=\"0\" digit=\"7\" state=\"2\" notes=\"\"/>"), std::string::npos);
+  std::string why;
+  const std::optional<TSavedGame> read = ReadSavedGame(text, why);
+  ASSERT_TRUE(read) << why;
+  ExpectSame(game, *read);
+  EXPECT_EQ(SavedGameText(*read), text) << "a second write is byte for byte the first";
+}
+
+TEST(SaveGameText, NoteDigitsAreAscending) {
+  EXPECT_EQ(NoteDigits(0), "");
+  EXPECT_EQ(NoteDigits(kAllNotes), "123456789");
+  EXPECT_EQ(NoteDigits(NoteSet(NoteBit(9) | NoteBit(2))), "29");
+}
+
+TEST(SaveGameText, DamagedAndHostileFilesAreRefusedWithAReason) {
+  const std::string text = SavedGameText(SampleGame());
+  const struct {
+    const char* what;
+    std::string bytes;
+  } cases[] = {
+      {"empty", ""},
+      {"cut in the middle", text.substr(0, text.size() / 2)},
+      {"cut before the history", text.substr(0, text.find("<history"))},
+      {"another root", Altered("<savegame ", "<settings ")},
+      {"wrong version", Altered("version=\"1\"", "version=\"2\"")},
+      {"version no number", Altered("version=\"1\"", "version=\"1x\"")},
+      {"level beside the code", Altered("level=\"6\"", "level=\"5\"")},
+      {"code no code", Altered("code=\"247058E3\"", "code=\"12\"")},
+      {"negative time", Altered("elapsed=\"83250\"", "elapsed=\"-5\"")},
+      {"time past the int range", Altered("elapsed=\"83250\"", "elapsed=\"99999999999\"")},
+      {"column out of range", Altered("<cell col=\"8\" row=\"8\"", "<cell col=\"9\" row=\"8\"")},
+      {"a cell twice", Altered("<cell col=\"8\" row=\"8\"", "<cell col=\"8\" row=\"7\"")},
+      {"digit out of range", Altered("col=\"4\" row=\"0\" digit=\"9\"", "col=\"4\" row=\"0\" digit=\"10\"")},
+      {"state out of range", Altered("col=\"4\" row=\"0\" digit=\"9\" state=\"0\"", "col=\"4\" row=\"0\" digit=\"9\" state=\"3\"")},
+      {"notes unordered", Altered("notes=\"135\"", "notes=\"315\"")},
+      {"notes beside a digit", Altered("col=\"4\" row=\"0\" digit=\"9\" state=\"0\" notes=\"\"", "col=\"4\" row=\"0\" digit=\"9\" state=\"0\" notes=\"1\"")},
+      {"a given off the solution", Altered("col=\"2\" row=\"0\" digit=\"7\"", "col=\"2\" row=\"0\" digit=\"8\"")},
+      {"a broken solution", Altered(kSolution, std::string(81, '1'))},
+      {"history position past its end", Altered("<history position=\"1\">", "<history position=\"3\">")},
+      {"huge history position", Altered("<history position=\"1\">", "<history position=\"4294967297\">")},
+      {"change off the board", Altered("<change col=\"5\"", "<change col=\"12\"")},
+      {"change to a bad cell", Altered("after=\"9,0,\"", "after=\"9,7,\"")},
+      {"mixit next past its interval", Altered("next=\"23000\"", "next=\"60001\"")},
+      {"mapping symbol out of range", Altered("preview=\"9 8", "preview=\"99 8")},
+      {"stone set factor 2", Altered("stonefactor=\"3\"", "stonefactor=\"2\"")},
+      {"hints beyond the board", Altered("hints=\"2\"", "hints=\"82\"")},
+  };
+  for (const auto& c : cases) {
+    std::string why;
+    EXPECT_FALSE(ReadSavedGame(c.bytes, why)) << c.what;
+    EXPECT_FALSE(why.empty()) << c.what;
+  }
+}
+
+TEST(SaveGameText, AFinishedBoardIsNoGameToContinue) {
+  TSavedGame game = SampleGame();
+  for (int c = 0; c < 9; ++c)
+    for (int r = 0; r < 9; ++r)
+      if (game.cells[c][r].state == kCellPlayer) game.cells[c][r] = PlayCell{game.solution[c][r], kCellPlayer, 0};
+  std::string why;
+  EXPECT_FALSE(ReadSavedGame(SavedGameText(game), why));
+  EXPECT_EQ(why, "the game is finished");
+}
+
+TEST(SaveGameText, MoreMovesThanAnyGameMakesAreRefusedBeforeTheyAreKept) {
+  std::string text = SavedGameText(SampleGame());
+  std::string moves;
+  for (size_t i = 0; i <= kSaveGameMaxMoves; ++i) moves += "<move cycle=\"0\"/>";
+  text.insert(text.find("</history>"), moves);
+  std::string why;
+  EXPECT_FALSE(ReadSavedGame(text, why));
+  EXPECT_EQ(why, "history too long");
+  EXPECT_FALSE(ReadSavedGame(std::string(size_t(kSaveGameMaxBytes) + 1, ' '), why));
+}
+
+}  // namespace
