@@ -1,5 +1,6 @@
 // The elements of a theme's "settings" section: sprites, fonts, the ambient
 // effect, the colours and the stone sets.
+#include <algorithm>
 #include <array>
 
 #include "drawing/image.h"
@@ -161,7 +162,7 @@ void TGameSkin::XML_LoadEffect(const xmlNodePtr& node, const std::string& name) 
   effect1_image = LoadImageChecked(path, drawing::DEFAULT_IMAGE_FLAGS);
   effect1_type = type;
   effect1_amount = amount;
-  effect1_time = time;
+  effect1_time = std::clamp(time, 0, kMaxEffectTime);
   effect1_particlelifetime = lifetime;
 }
 

@@ -56,9 +56,12 @@ void ScanLanguages(const std::string& folder) {
   LanguageFiles.clear();
   for (const std::string& name : drawing::ReadDir(folder)) {
     const std::string path = folder + "/" + name;
-    if (drawing::FileType(path) != drawing::FILETYPE_FILE) continue;
     const std::string ext = Functions::ExtractFileExt(name);
     if (ext != "lang" || ext.size() >= name.size()) continue;
+    const int kind = drawing::FileType(path);
+    // A FIFO or device would block or never end; it is no language.
+    if (kind == drawing::FILETYPE_OTHER) drawing::Print("skipped " + path + ": not a regular file");
+    if (kind != drawing::FILETYPE_FILE) continue;
     const std::string stem = name.substr(0, name.size() - ext.size() - 1);
     Localization::AddLanguages(stem);
     Localization::SetLanguage(stem);
