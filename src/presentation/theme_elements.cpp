@@ -2,6 +2,7 @@
 // effect, the colours and the stone sets.
 #include <algorithm>
 #include <array>
+#include <map>
 
 #include "drawing/image.h"
 #include "presentation/game_skin.h"
@@ -193,6 +194,7 @@ void TGameSkin::XML_LoadColors(const xmlNodePtr& node) {
 void TGameSkin::XML_LoadStones(const xmlNodePtr& node, const std::string& setName) {
   const std::string language = UpperAscii(Localization::Language());
   std::string described, english;
+  std::map<std::string, std::string> descriptions;
   int displaceX = 0, displaceY = 0;
   TSpritesPtr faces, background;
   for (const xmlNodePtr& child : node->ChildList()) {
@@ -202,6 +204,7 @@ void TGameSkin::XML_LoadStones(const xmlNodePtr& node, const std::string& setNam
     if (name == "DESCRIPTION") {
       for (const xmlAttributePtr& attribute : child->AttributeList()) {
         const std::string key = UpperAscii(attribute->Name);
+        descriptions[key] = attribute->Value;
         if (key == language) described = attribute->Value;
         if (key == "ENGLISH") english = attribute->Value;
       }
@@ -232,5 +235,6 @@ void TGameSkin::XML_LoadStones(const xmlNodePtr& node, const std::string& setNam
   const int slot = upper.size() == 7 ? upper.back() - '1' : -1;
   if (upper.rfind("STONES", 0) != 0 || slot < 0 || slot >= int(StoneSkin.size())) return;
   StoneSkin[size_t(slot)] = TStoneSkin::Create(faces, background, faces->frames, described, displaceX, displaceY);
+  StoneSkin[size_t(slot)]->Descriptions = std::move(descriptions);
   if (ThemeHost* host = CurrentThemeHost()) host->SetStoneSetCaption(slot + 1, described);
 }

@@ -47,6 +47,9 @@ class TGame : public TBaseGame {
   int MixItActivated = 0;
   int MixItScoreMulti = 1;
   std::shared_ptr<TSudoku> Sudoku;
+  // Set while a box over the play screen owns the pointer: the board and
+  // the picker below it take no clicks.
+  bool PointerCaptured = false;
 
   // A new game object; fills the display-mode list and makes the engine.
   static std::shared_ptr<TGame> Create();
@@ -101,6 +104,7 @@ class TGame : public TBaseGame {
   void StartFromGameMenu();
   void StartFromLevelCode();
   void ApplyOptions();
+  void ApplyDisplayOptions(int width, int height);
   // Given (1) or hint (2) stones, tinted with the named theme colour.
   void DrawStonesInState(int state, const std::string& colourName);
   void DrawPicker();

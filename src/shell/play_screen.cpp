@@ -35,9 +35,22 @@ void ClosePicker() {
   PickerColumn = PickerRow = -1;
 }
 
+// The picker only ever writes into a player cell of a game in play.
+bool PickerMayWrite() {
+  return PickerColumn >= 0 && PickerColumn < 9 && PickerRow >= 0 && PickerRow < 9 && GameFinished == 0 &&
+         Editable(PickerColumn, PickerRow);
+}
+
+// A picker left over from a finished game, or over a cell a hint has filled
+// meanwhile, has nothing left to choose for.
+void ClosePickerWhenStale() {
+  if (PickerOpen && !PickerMayWrite()) ClosePicker();
+}
+
 }  // namespace
 
 PuzzleSetup TGame::CreateSudoku(int level, int seed) {
+  ClosePicker();
   const PuzzleSetup setup = CreatePuzzle(level, seed);
   if (setup.status == GenerationStatus::kAccepted) {
     // The code and the generated board in the log, so a replay can be checked.
@@ -70,6 +83,7 @@ void TGame::RandomizeStones() {
 }
 
 void TGame::NewGame() {
+  ClosePicker();
   InitStones();
   GameState = GAME_GAMEMENU;
   ShowWrongTurns = 0;
@@ -83,6 +97,7 @@ void TGame::ResetField() {
 }
 
 void TGame::ClearField() {
+  ClosePicker();
   for (auto& column : PlayMaps.Map)
     for (auto& cell : column)
       if (cell[1] != 1) cell[0] = cell[1] = 0;
@@ -100,6 +115,10 @@ void TGame::Update_Running() {
   TTextEffect::UpdateAll();
   TGUIobject::UpdateAll("InGame", 0);
   if (Widgets.help->GetClicks()) SetGameState(GAME_INFOBOX);
+  // However the game ended in this update, its clock stops where the score
+  // was taken, and the picker goes.
+  if (GameFinished) StopPlayClock(now);
+  ClosePickerWhenStale();
 }
 
 void TGame::UpdateMixItTimer(int now) {
@@ -172,6 +191,13 @@ void TGame::UpdateBoardInput() {
         CursorMode = 0;
       }
   GameMenu.Update();
+  ClosePickerWhenStale();
+  if (PointerCaptured) {
+    // Clicks on a box over the board are the box's.
+    HoverColumn = HoverRow = -1;
+    CursorMode = 1;
+    return;
+  }
 
   if (HoverColumn >= 0 && Editable(HoverColumn, HoverRow) && GameFinished == 0) {
     if (MouseManager.IsHit(2)) {
@@ -190,7 +216,7 @@ void TGame::UpdateBoardInput() {
       GameFinished = TSudoku::QuorbelIsSolved(0);
     }
   }
-  if (MouseManager.IsHit(1) && PickerOpen && PickerColumn >= 0) ChooseFromPicker();
+  if (MouseManager.IsHit(1) && PickerOpen && PickerMayWrite()) ChooseFromPicker();
 }
 
 void TGame::ChooseFromPicker() {
@@ -209,7 +235,7 @@ void TGame::ChooseFromPicker() {
 }
 
 void TGame::UpdatePicker() {
-  if (!PickerOpen) return;
+  if (!PickerOpen || PointerCaptured) return;
   TGUIButton& nothing = *Widgets.selectNothing;
   TGUIButton& close = *Widgets.closePicker;
   nothing.x = PickerX + 18;
@@ -220,8 +246,7 @@ void TGame::UpdatePicker() {
   close.width = 44;
   TGUIobject::UpdateAll("SelectionMenu", 0);
   if (nothing.GetClicks()) {
-    PickerOpen = 0;
-    if (PickerColumn >= 0) {
+    if (PickerMayWrite()) {
       PlayMaps.Map[PickerColumn][PickerRow][0] = 0;
       PlayMaps.Map[PickerColumn][PickerRow][1] = 0;
     }
@@ -247,6 +272,7 @@ void TGameMenu::Update() {
       button.on = ShowWrongTurns;
     }
     if (i == kSolve) {
+      ClosePicker();
       game.Sudoku->SolveMap();
       TSudoku::QuorbelIsSolved(1);
       GameFinished = 1;

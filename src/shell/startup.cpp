@@ -91,12 +91,16 @@ void StartUp() {
   drawing::SetWindowTitle(WindowTitle());
   ScanLanguages("lang");
   Localization::SetLanguage("german");
+  Localization::SetLanguageName("german");
 
   Game = TGame::Create();
   Highscores = THighscore::Create();
   GameGraphics.FillResolutionList();
   Game->LoadConfig();
   Localization::SetLanguage(Language);
+  // Kept even without a language file, so that a save writes it back; the
+  // texts stay in the language that has one.
+  Localization::SetLanguageName(Language);
   CurrentSkin = TGameSkin::Create(SkinPath);
   Game->SetConfig();
   // The 800 x 600 game area is fitted into whatever mode opened.

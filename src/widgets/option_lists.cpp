@@ -164,6 +164,10 @@ void OnLanguageChosen(const TOptionLists& lists, int id, std::string& configured
   ThemeHost* host = CurrentThemeHost();
   if (!CurrentSkin || !host) return;
   for (int n = 1; n <= 4; ++n) {
-    if (const TStoneSkinPtr& set = CurrentSkin->StoneSkin[size_t(n - 1)]) host->SetStoneSetCaption(n, set->Description);
+    const TStoneSkinPtr& set = CurrentSkin->StoneSkin[size_t(n - 1)];
+    if (!set) continue;
+    // The theme's description in the new language, as a fresh load would pick it.
+    set->Description = set->DescriptionIn(language);
+    host->SetStoneSetCaption(n, set->Description);
   }
 }
