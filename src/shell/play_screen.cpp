@@ -8,6 +8,7 @@
 #include "drawing/messages.h"
 #include "engine/level_code.h"
 #include "engine/random.h"
+#include "presentation/clock_math.h"
 #include "presentation/game_skin.h"
 #include "presentation/particle_effect.h"
 #include "presentation/text_effect.h"
@@ -145,8 +146,10 @@ void TGame::UpdateMixItTimer(int now) {
 void TGame::UpdateWeather(int now) {
   if (!CurrentSkin) return;
   TGameSkin& skin = *CurrentSkin;
-  if (!skin.effect1_enabled || skin.effect1_timer >= now) return;
-  skin.effect1_timer = LaterMs(now, skin.effect1_time);
+  // Compared as a clock difference: the spawn time may lie across the
+  // clock's wrap from now.
+  if (!skin.effect1_enabled || ClockDifference(skin.effect1_timer, now) >= 0) return;
+  skin.effect1_timer = ClockAdd(now, skin.effect1_time);
   const std::string type = UpperAscii(skin.effect1_type);
   const char* effect = type == "SNOW" ? "Snow" : type == "STARS" ? "Stars" : nullptr;
   if (!effect) return;
