@@ -109,6 +109,17 @@ long FileSize(const std::string& path) {
   return long(size);
 }
 
+bool IsReadableDataFile(const std::string& path) {
+  const int kind = FileType(path);
+  if (kind == FILETYPE_OTHER) Print("skipped " + path + ": not a regular file");
+  if (kind != FILETYPE_FILE) return false;
+  if (FileSize(path) > kMaxDataFileBytes) {
+    Print("skipped " + path + ": larger than " + std::to_string(kMaxDataFileBytes) + " bytes");
+    return false;
+  }
+  return true;
+}
+
 std::shared_ptr<Stream> Stream::Open(const std::string& path, bool read, bool write) {
   if (path.empty() || (!read && !write)) return nullptr;
   if (FileType(path) == FILETYPE_DIR) return nullptr;

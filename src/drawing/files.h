@@ -32,6 +32,9 @@ bool CreateDir(const std::string& path);
 // Renames over an existing target in one step (used for safe saves).
 bool RenameFile(const std::string& from, const std::string& to);
 long FileSize(const std::string& path);  // -1 when missing
+// True for a regular file the readers will take (within kMaxDataFileBytes).
+// A FIFO, device or oversized file is logged as skipped; a missing one is not.
+bool IsReadableDataFile(const std::string& path);
 
 // A byte stream on a file. Reads past the end yield 0 (or a short text) and
 // set Failed(), so that readers of truncated files can stop cleanly instead

@@ -56,9 +56,7 @@ void TGameSkin::LoadThemeList() {
   for (const std::string& entry : drawing::ReadDir("themes")) {
     const std::string folder = "themes/" + entry;
     if (drawing::FileType(folder) != drawing::FILETYPE_DIR) continue;
-    const int config = drawing::FileType(folder + "/config.xml");
-    if (config == drawing::FILETYPE_OTHER) drawing::Print("skipped " + folder + "/config.xml: not a regular file");
-    if (config != drawing::FILETYPE_FILE) continue;
+    if (!drawing::IsReadableDataFile(folder + "/config.xml")) continue;
     TGameSkinPtr skin = Create(folder);
     skin->LoadConfig(1);
     drawing::Print(skin->title);

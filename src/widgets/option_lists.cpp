@@ -58,10 +58,8 @@ void ScanLanguages(const std::string& folder) {
     const std::string path = folder + "/" + name;
     const std::string ext = Functions::ExtractFileExt(name);
     if (ext != "lang" || ext.size() >= name.size()) continue;
-    const int kind = drawing::FileType(path);
     // A FIFO or device would block or never end; it is no language.
-    if (kind == drawing::FILETYPE_OTHER) drawing::Print("skipped " + path + ": not a regular file");
-    if (kind != drawing::FILETYPE_FILE) continue;
+    if (!drawing::IsReadableDataFile(path)) continue;
     const std::string stem = name.substr(0, name.size() - ext.size() - 1);
     Localization::AddLanguages(stem);
     Localization::SetLanguage(stem);

@@ -59,6 +59,11 @@ TEST(SpecialFiles, FifosAndDevicesAreRefusedAtOnceWithALogLine) {
   EXPECT_FALSE(Stream::Open(fifo, false, true)) << "writing into a FIFO nobody reads must not wait";
   EXPECT_FALSE(Stream::Open(dir / "bg.png", true, false));
 
+  EXPECT_FALSE(IsReadableDataFile(fifo));
+  EXPECT_FALSE(IsReadableDataFile(dir / "bg.png"));
+  EXPECT_FALSE(IsReadableDataFile(dir / "missing.png"));
+  EXPECT_FALSE(IsReadableDataFile(dir.str())) << "a folder is no data file";
+
   EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2));
   EXPECT_TRUE(log.Mentions("skipped " + fifo + ": not a regular file"));
   EXPECT_TRUE(log.Mentions("bg.png: not a regular file"));
@@ -83,6 +88,8 @@ TEST(SpecialFiles, OversizedFilesAreRefusedAndTheLimitIsInclusive) {
     huge.put('x');
   }
   EXPECT_FALSE(ReadWholeFile(dir / "huge.png", bytes));
+  EXPECT_FALSE(IsReadableDataFile(dir / "huge.png"));
+  EXPECT_TRUE(IsReadableDataFile(dir / "big.xml"));
   EXPECT_FALSE(Stream::Open(dir / "huge.png", true, false));
 }
 

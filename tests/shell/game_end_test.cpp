@@ -62,7 +62,9 @@ TEST_F(GameTest, ANewGameOrAClearedBoardClosesThePicker) {
   ClickPickerDigit(x, y, 5);
   for (int i = 0; i < 9; ++i)
     for (int j = 0; j < 9; ++j)
-      if (PlayMaps.Map[i][j][1] != 0) EXPECT_EQ(Cell(i, j), before[i][j]) << i << "," << j;
+      if (PlayMaps.Map[i][j][1] != 0) {
+        EXPECT_EQ(Cell(i, j), before[i][j]) << i << "," << j;
+      }
   EXPECT_EQ(PickerOpen, 0);
 }
 
