@@ -63,38 +63,30 @@ grep -q "^Winter$" again.log || fail "the winter theme was not listed"
 [ "$(stat -c %Y settings.xml)" = "$(date -d 2001-01-01 +%s)" ] || fail "_APPLY with nothing new rewrote settings.xml"
 check_shot again_options.png
 
-# 3. The name field emptied and "ada" typed: the game started under that name
-#    writes it, with no blanks in front.
-{
+# Script of a game started after the name field was emptied (its two blanks
+# showing) and the given name typed.
+name_script() {
   echo "wait $LOGO_UPDATES"
   echo "click $START_GAME"
   echo "wait 5"
   echo "click $PLAYER_NAME"
   press_times 8 8
-  type_slowly ada
+  type_slowly "$1"
   echo "click $GAME_MENU_START"
   echo "wait 30"
   echo "quit"
-} > name.script
+}
+
+# 3. The game started under the name "ada" writes it, with no blanks in front.
+name_script ada > name.script
 run_headless name.script name.log
 expected_settings german ada themes/winter > expected.xml
 cmp -s settings.xml expected.xml || fail "settings.xml after a game under the name ada: $(cat -A settings.xml)"
 
 # 4. A language without a file stays the language's name in the file, while
 #    the texts come from a language that has one.
-sed -i 's#<language>german</language>#<language>klingon</language>#; s#<username>ada</username>#<username>Kor</username>#' \
-  settings.xml
-{
-  echo "wait $LOGO_UPDATES"
-  echo "click $START_GAME"
-  echo "wait 5"
-  echo "click $PLAYER_NAME"
-  press_times 8 8
-  type_slowly worf
-  echo "click $GAME_MENU_START"
-  echo "wait 30"
-  echo "quit"
-} > klingon.script
+sed -i 's#<language>german</language>#<language>klingon</language>#' settings.xml
+name_script worf > klingon.script
 run_headless klingon.script klingon.log
 expected_settings klingon worf themes/winter > expected.xml
 cmp -s settings.xml expected.xml || fail "settings.xml lost the language klingon: $(cat -A settings.xml)"
