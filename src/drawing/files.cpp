@@ -1,13 +1,59 @@
 #include "drawing/files.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
 
+#include "drawing/messages.h"
+
 namespace drawing {
 
 namespace fs = std::filesystem;
+
+namespace {
+
+enum class Access { kRead, kWrite, kReadWrite };
+
+// Opens without waiting: a FIFO with no writer would block a plain open for
+// ever. Then only a regular file, within the size limit for reading, is kept.
+// -1 when the file is missing or refused; refusals get a log line.
+int OpenRegular(const std::string& path, Access access, long maxBytes) {
+  int flags = O_CLOEXEC | O_NONBLOCK;
+  if (access == Access::kRead) flags |= O_RDONLY;
+  if (access == Access::kWrite) flags |= O_WRONLY | O_CREAT;
+  if (access == Access::kReadWrite) flags |= O_RDWR | O_CREAT;
+  const int fd = ::open(path.c_str(), flags, 0644);
+  if (fd < 0) {
+    if (errno == ENXIO) Print("skipped " + path + ": not a regular file");
+    return -1;
+  }
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    Print("skipped " + path + ": not a regular file");
+    return -1;
+  }
+  if (access == Access::kRead && st.st_size > maxBytes) {
+    ::close(fd);
+    Print("skipped " + path + ": larger than " + std::to_string(maxBytes) + " bytes");
+    return -1;
+  }
+  // Emptied only now that it is known to be a file of our own kind.
+  if (access == Access::kWrite && ::ftruncate(fd, 0) != 0) {
+    ::close(fd);
+    return -1;
+  }
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  return fd;
+}
+
+}  // namespace
 
 std::vector<std::string> ReadDir(const std::string& path) {
   std::vector<std::string> names;
@@ -31,7 +77,8 @@ int FileType(const std::string& path) {
   auto st = fs::status(PathForReading(path), ec);
   if (ec) return FILETYPE_NONE;
   if (fs::is_directory(st)) return FILETYPE_DIR;
-  if (fs::exists(st)) return FILETYPE_FILE;
+  if (fs::is_regular_file(st)) return FILETYPE_FILE;
+  if (fs::exists(st)) return FILETYPE_OTHER;
   return FILETYPE_NONE;
 }
 
@@ -66,21 +113,31 @@ long FileSize(const std::string& path) {
   return long(size);
 }
 
+bool IsReadableDataFile(const std::string& path) {
+  const int kind = FileType(path);
+  if (kind == FILETYPE_OTHER) Print("skipped " + path + ": not a regular file");
+  if (kind != FILETYPE_FILE) return false;
+  if (FileSize(path) > kMaxDataFileBytes) {
+    Print("skipped " + path + ": larger than " + std::to_string(kMaxDataFileBytes) + " bytes");
+    return false;
+  }
+  return true;
+}
+
 std::shared_ptr<Stream> Stream::Open(const std::string& name, bool read, bool write) {
   if (name.empty() || (!read && !write)) return nullptr;
   // Whatever is written lands in the player's folder, also an update of a
   // file that was read from there.
   const std::string path = write ? PathForWriting(name) : PathForReading(name);
-  std::error_code ec;
-  if (fs::is_directory(path, ec)) return nullptr;
-  const char* mode = "rb";
-  if (read && write) {
-    mode = fs::exists(path, ec) ? "r+b" : "w+b";
-  } else if (write) {
-    mode = "wb";
+  if (FileType(path) == FILETYPE_DIR) return nullptr;
+  const Access access = read && write ? Access::kReadWrite : write ? Access::kWrite : Access::kRead;
+  const int fd = OpenRegular(path, access, kMaxDataFileBytes);
+  if (fd < 0) return nullptr;
+  std::FILE* f = ::fdopen(fd, access == Access::kRead ? "rb" : access == Access::kWrite ? "wb" : "r+b");
+  if (!f) {
+    ::close(fd);
+    return nullptr;
   }
-  std::FILE* f = std::fopen(path.c_str(), mode);
-  if (!f) return nullptr;
   return std::make_shared<Stream>(Key{}, f);
 }
 
@@ -214,35 +271,32 @@ bool Stream::Close() {
   return !write_failed_;
 }
 
-bool ReadWholeFile(const std::string& name, std::string& out) {
+bool ReadWholeFile(const std::string& name, std::string& out, long maxBytes) {
   out.clear();
-  if (FileType(name) != FILETYPE_FILE) return false;
   const std::string path = PathForReading(name);
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) return false;
+  if (FileType(path) == FILETYPE_DIR) return false;
+  const int fd = OpenRegular(path, Access::kRead, maxBytes);
+  if (fd < 0) return false;
+  // The size is checked again while reading: a file may grow after the check.
   char buffer[65536];
-  size_t got;
-  while ((got = std::fread(buffer, 1, sizeof buffer, f)) > 0) out.append(buffer, got);
-  bool ok = !std::ferror(f);
-  std::fclose(f);
-  return ok;
-}
-
-bool WriteFileAtomically(const std::string& name, const std::string& bytes) {
-  const std::string path = PathForWriting(name);
-  std::string temp = path + ".tmp";
-  std::FILE* f = std::fopen(temp.c_str(), "wb");
-  if (!f) return false;
-  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  ok = (std::fflush(f) == 0) && ok;
-  ok = (std::fclose(f) == 0) && ok;
-  std::error_code ec;
-  if (ok) fs::rename(temp, path, ec);
-  if (!ok || ec) {
-    fs::remove(temp, ec);
-    return false;
+  bool ok = true;
+  for (;;) {
+    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) {
+      ok = got == 0;
+      break;
+    }
+    if (long(out.size()) + got > maxBytes) {
+      Print("skipped " + path + ": larger than " + std::to_string(maxBytes) + " bytes");
+      ok = false;
+      break;
+    }
+    out.append(buffer, size_t(got));
   }
-  return true;
+  ::close(fd);
+  if (!ok) out.clear();
+  return ok;
 }
 
 }  // namespace drawing

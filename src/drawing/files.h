@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "drawing/durable_write.h"
+
 namespace drawing {
 
 // Where the game's relative paths lead. By default nowhere special: they are
@@ -26,13 +28,20 @@ std::string PathForWriting(const std::string& path);
 // The real folders a listing of `path` shows, the player's first.
 std::vector<std::string> PathsForListing(const std::string& path);
 
-enum FileKind { FILETYPE_NONE = 0, FILETYPE_FILE = 1, FILETYPE_DIR = 2 };
+
+// FILETYPE_OTHER: a FIFO, device or socket. It is never read as data (a FIFO
+// would block, a device never ends) and never taken for a missing file.
+enum FileKind { FILETYPE_NONE = 0, FILETYPE_FILE = 1, FILETYPE_DIR = 2, FILETYPE_OTHER = 3 };
+
+// Data files larger than this are refused: no file the game reads comes
+// near it, and a hostile one must not exhaust the memory.
+constexpr long kMaxDataFileBytes = 16L * 1024 * 1024;
 
 // Entry names of a folder without "." and "..", sorted by name so that
 // listings are the same on every file system; an entry in both game folders
 // is listed once. Empty when it cannot be read.
 std::vector<std::string> ReadDir(const std::string& path);
-// 0 missing, 1 file, 2 folder.
+// 0 missing, 1 regular file, 2 folder, 3 anything else (links followed).
 int FileType(const std::string& path);
 bool DeleteFile(const std::string& path);
 // Creates the file, emptying it when it exists.
@@ -41,6 +50,9 @@ bool CreateDir(const std::string& path);
 // Renames over an existing target in one step (used for safe saves).
 bool RenameFile(const std::string& from, const std::string& to);
 long FileSize(const std::string& path);  // -1 when missing
+// True for a regular file the readers will take (within kMaxDataFileBytes).
+// A FIFO, device or oversized file is logged as skipped; a missing one is not.
+bool IsReadableDataFile(const std::string& path);
 
 // A byte stream on a file. Reads past the end yield 0 (or a short text) and
 // set Failed(), so that readers of truncated files can stop cleanly instead
@@ -48,7 +60,8 @@ long FileSize(const std::string& path);  // -1 when missing
 class Stream {
  public:
   // Opens for reading and/or writing; null when the file cannot be opened.
-  // Writing without reading creates or empties the file.
+  // Writing without reading creates or empties the file. Only regular files
+  // open, and only up to kMaxDataFileBytes for reading; a refusal is logged.
   static std::shared_ptr<Stream> Open(const std::string& path, bool read, bool write);
   ~Stream();
   Stream(const Stream&) = delete;
@@ -92,10 +105,8 @@ class Stream {
 };
 using StreamPtr = std::shared_ptr<Stream>;
 
-// The whole file as bytes; false when it cannot be read.
-bool ReadWholeFile(const std::string& path, std::string& out);
-// Writes to a temporary file beside path and renames it over path, so that
-// a crash or a full disk never leaves a half-written file behind.
-bool WriteFileAtomically(const std::string& path, const std::string& bytes);
+// The whole file as bytes; false when it cannot be read, is no regular file
+// or holds more than maxBytes (the last two are logged).
+bool ReadWholeFile(const std::string& path, std::string& out, long maxBytes = kMaxDataFileBytes);
 
 }  // namespace drawing

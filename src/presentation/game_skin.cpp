@@ -56,7 +56,7 @@ void TGameSkin::LoadThemeList() {
   for (const std::string& entry : drawing::ReadDir("themes")) {
     const std::string folder = "themes/" + entry;
     if (drawing::FileType(folder) != drawing::FILETYPE_DIR) continue;
-    if (drawing::FileType(folder + "/config.xml") != drawing::FILETYPE_FILE) continue;
+    if (!drawing::IsReadableDataFile(folder + "/config.xml")) continue;
     TGameSkinPtr skin = Create(folder);
     skin->LoadConfig(1);
     drawing::Print(skin->title);

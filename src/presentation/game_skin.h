@@ -44,9 +44,13 @@ class TGameSkin {
   drawing::ImagePtr effect1_image;
   std::string effect1_type;
   int effect1_amount = 0;
-  int effect1_time = 0;
+  int effect1_time = 0;  // 0 to kMaxEffectTime
   int effect1_timer = 0;
   int effect1_particlelifetime = 250;
+
+  // Spawns further apart than a minute would hardly ever be seen; the cap
+  // keeps the spawn clock and the group lifetimes far from the int limit.
+  static constexpr int kMaxEffectTime = 60000;
 
   // A new theme with defaults and an empty sprite pack, appended to the theme list.
   static std::shared_ptr<TGameSkin> Create(const std::string& path);

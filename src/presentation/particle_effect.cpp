@@ -64,7 +64,8 @@ void TParticleEffect::AddEffect(const std::string& type, float at_x, float at_y,
 
 void TParticleEffect::AddFallingEffect(int amount, int group_lifetime, bool snow) {
   amount = std::clamp(amount, 0, kMaxAmount);
-  const int count = RandRange(amount / 2, amount) + 1;
+  const int room = std::max(0, kMaxLiveParticles - int(std::min<size_t>(LiveParticles(), kMaxLiveParticles)));
+  const int count = std::min(RandRange(amount / 2, amount) + 1, room);
   const TSpritesPtr sprite = ParticleSprite();
   for (int i = 0; i < count; ++i) {
     ReseedFromClock(35);
@@ -119,6 +120,16 @@ void TParticleEffect::AddHelpEffect(float at_x, float at_y, int, int coloured) {
 
 void TParticleEffect::AddSwirlEffect(float at_x, float at_y, int, int coloured) {
   AddBurst(at_x, at_y, coloured, true);
+}
+
+size_t TParticleEffect::LiveParticles() {
+  size_t live = 0;
+  // Counted where they are updated and drawn: in the groups of listed
+  // effects (a group is listed itself too, but holds no groups).
+  All().Walk([&](const TParticleEffectPtr& effect, size_t) {
+    effect->SubEffects.Walk([&](const TParticleEffectPtr& group, size_t) { live += group->Particles.Size(); });
+  });
+  return live;
 }
 
 void TParticleEffect::UpdateAll(int layer) {

@@ -19,6 +19,9 @@ class TParticleEffect {
   // More particles than this per group would only eat memory; theme files
   // name the amount.
   static constexpr int kMaxAmount = 10000;
+  // Snow and stars stop growing at this many live particles in all listed
+  // effects, whatever amounts and times a theme names.
+  static constexpr int kMaxLiveParticles = 5000;
 
   static WalkSafeList<TParticleEffect>& All();
   // A new effect, appended to the global list.
@@ -31,6 +34,9 @@ class TParticleEffect {
   void AddStarsEffect(int amount, int lifetime);
   void AddHelpEffect(float x, float y, int lifetime, int coloured);
   void AddSwirlEffect(float x, float y, int lifetime, int coloured);
+
+  // Particles in the groups of every listed effect.
+  static size_t LiveParticles();
 
   static void UpdateAll(int layer);
   // Leaves alpha, rotation, scale and colour as they were.

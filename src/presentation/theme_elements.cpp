@@ -1,6 +1,8 @@
 // The elements of a theme's "settings" section: sprites, fonts, the ambient
 // effect, the colours and the stone sets.
+#include <algorithm>
 #include <array>
+#include <map>
 
 #include "drawing/image.h"
 #include "presentation/game_skin.h"
@@ -164,7 +166,7 @@ void TGameSkin::XML_LoadEffect(const xmlNodePtr& node, const std::string& name) 
   effect1_image = LoadImageChecked(path, drawing::DEFAULT_IMAGE_FLAGS);
   effect1_type = type;
   effect1_amount = amount;
-  effect1_time = time;
+  effect1_time = std::clamp(time, 0, kMaxEffectTime);
   effect1_particlelifetime = lifetime;
 }
 
@@ -195,6 +197,7 @@ void TGameSkin::XML_LoadColors(const xmlNodePtr& node) {
 void TGameSkin::XML_LoadStones(const xmlNodePtr& node, const std::string& setName) {
   const std::string language = UpperAscii(Localization::Language());
   std::string described, english;
+  std::map<std::string, std::string> descriptions;
   int displaceX = 0, displaceY = 0;
   TSpritesPtr faces, background;
   for (const xmlNodePtr& child : node->ChildList()) {
@@ -204,6 +207,7 @@ void TGameSkin::XML_LoadStones(const xmlNodePtr& node, const std::string& setNam
     if (name == "DESCRIPTION") {
       for (const xmlAttributePtr& attribute : child->AttributeList()) {
         const std::string key = UpperAscii(attribute->Name);
+        descriptions[key] = attribute->Value;
         if (key == language) described = attribute->Value;
         if (key == "ENGLISH") english = attribute->Value;
       }
@@ -234,5 +238,6 @@ void TGameSkin::XML_LoadStones(const xmlNodePtr& node, const std::string& setNam
   const int slot = upper.size() == 7 ? upper.back() - '1' : -1;
   if (upper.rfind("STONES", 0) != 0 || slot < 0 || slot >= int(StoneSkin.size())) return;
   StoneSkin[size_t(slot)] = TStoneSkin::Create(faces, background, faces->frames, described, displaceX, displaceY);
+  StoneSkin[size_t(slot)]->Descriptions = std::move(descriptions);
   if (ThemeHost* host = CurrentThemeHost()) host->SetStoneSetCaption(slot + 1, described);
 }

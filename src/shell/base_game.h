@@ -34,6 +34,9 @@ class TBaseGame {
   int LoadConfig(const std::string& path = "settings.xml");
   int SetConfig();
   int SaveConfig(const std::string& path);
+  // Saves when the file holds other values than the game (or none at all),
+  // and leaves it alone otherwise; true when it wrote.
+  bool SaveConfigIfChanged(const std::string& path = "settings.xml");
 };
 
 // "screenshots/screen" + n (at least three digits) + ".png".

@@ -162,7 +162,7 @@ std::string PlayTimeText(int elapsedMs) {
 }
 
 void TGame::DrawPlayTime(float x, float y) {
-  const std::string text = PlayTimeText(int(uint32_t(drawing::MilliSecs()) - uint32_t(GameStartTime)));
+  const std::string text = PlayTimeText(PlayedMs(drawing::MilliSecs()));
   drawing::SetImageFont(FontBold20);
   drawing::SetAlpha(0.3f);
   drawing::SetColor(0, 0, 0);

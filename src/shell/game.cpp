@@ -3,6 +3,7 @@
 #include "shell/game.h"
 
 #include "drawing/input.h"
+#include "shell/play_values.h"
 #include "shell/screen_widgets.h"
 #include "widgets/game_graphics.h"
 
@@ -24,6 +25,9 @@ void TGame::SetGameState(int state) {
   for (int i = kHint; i <= kSettings; ++i) {
     if (Widgets.inGame[size_t(i)]) Widgets.inGame[size_t(i)]->grayedout = 0;
   }
+  // The greyed look a finished game drew stays on a button that keeps its
+  // own state; a new game shows whether mistakes are shown.
+  if (state == GAME_RUNNING && Widgets.inGame[kShowWrong]) Widgets.inGame[kShowWrong]->on = ShowWrongTurns;
 }
 
 // Each state is tested on its own in this order, so a screen that hands

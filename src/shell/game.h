@@ -58,6 +58,9 @@ class TGame : public TBaseGame {
   int HowToPlayPage = 0;               // the page "How to play" shows, from 0
   // Notes, selection, undo history and autosave of the game on the board.
   TPlaySession Play;
+  // Set while a box over the play screen owns the pointer: the board and
+  // the picker below it take no clicks.
+  bool PointerCaptured = false;
 
   // A new game object; fills the display-mode list and makes the engine.
   static std::shared_ptr<TGame> Create();
@@ -144,6 +147,7 @@ class TGame : public TBaseGame {
   void ShiftGameClocks(int ms);
   void Update_PreferencesPage();
   void Draw_PreferencesPage();
+  void ApplyDisplayOptions(int width, int height);
   // Given (1) or hint (2) stones, tinted with the named theme colour.
   void DrawStonesInState(int state, const std::string& colourName);
   void DrawPicker();

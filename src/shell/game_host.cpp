@@ -29,7 +29,10 @@ void TGameSudokuHost::SetCurrentLevel(int level) { ::CurrentLevel = level; }
 int TGameSudokuHost::StoneSetFactor() { return ::StoneSetFactor; }
 int TGameSudokuHost::MixItScoreMulti() { return Game->MixItScoreMulti; }
 int TGameSudokuHost::GameStartTime() { return ::GameStartTime; }
-void TGameSudokuHost::SetGameStartTime(int ms) { ::GameStartTime = ms; }
+void TGameSudokuHost::SetGameStartTime(int ms) {
+  ::GameStartTime = ms;
+  PlayClockStopped = 0;
+}
 int TGameSudokuHost::Finished() { return GameFinished; }
 void TGameSudokuHost::SetFinished(int finished) { GameFinished = finished; }
 int TGameSudokuHost::Score() { return GameScore; }

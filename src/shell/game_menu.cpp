@@ -1,5 +1,6 @@
 // The game menu, where a new game is configured, and the screen shown while
 // its puzzle is generated.
+#include <optional>
 #include <string>
 
 #include "drawing/graphics.h"
@@ -35,7 +36,7 @@ void TGame::Update_GameMenu() {
   const int slider = Widgets.difficulty->GetValue();
   CurrentLevel = slider <= 7 ? slider + 1 : 7;
   TGUIobject::UpdateAll("GameMenu", 0);
-  PlayerName = Widgets.playerName->value;
+  PlayerName = Widgets.playerName->Typed();
   if (Suspended.Active()) {
     TGUIobject::UpdateAll("GameMenuBack", 0);
     if (Widgets.gameBack->GetClicks()) {
@@ -88,6 +89,9 @@ void TGame::StartFromGameMenu() {
   }
   MixItTimer = 0;
   InitStones();
+  // The name typed for this game is the one the next start offers.
+  const std::optional<SettingsValues> stored = SettingsInFile("settings.xml");
+  if (!stored || stored->username != PlayerName) SaveConfig("settings.xml");
   CreateSudoku(CurrentLevel, 0);
 }
 

@@ -57,9 +57,11 @@ void THighscore::Init() {
 
 void THighscore::Open() {
   // Only a missing file is replaced by the default table: one that merely
-  // cannot be opened for writing still holds the player's scores.
+  // cannot be opened for writing still holds the player's scores. A FIFO or
+  // device holds no scores and counts as missing.
   stream_ = drawing::Stream::Open(path, true, false);
-  if (!stream_ && drawing::FileType(path) == drawing::FILETYPE_NONE) {
+  const int kind = drawing::FileType(path);
+  if (!stream_ && (kind == drawing::FILETYPE_NONE || kind == drawing::FILETYPE_OTHER)) {
     createhiscoresfile();
     Print("created highscorefile");
     stream_ = drawing::Stream::Open(path, true, false);

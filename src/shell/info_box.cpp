@@ -8,9 +8,19 @@
 #include "shell/screen_drawing.h"
 #include "shell/screen_widgets.h"
 
+namespace {
+
+constexpr float kBoxX = 200, kBoxY = 200, kBoxWidth = 400, kBoxHeight = 320;
+
+}  // namespace
+
 void TGame::Update_InfoBox() {
   if (LastGameState == GAME_RUNNING) {
+    // The game runs on under the box, but a click on the box never reaches
+    // the board or a picker hidden below it.
+    PointerCaptured = PointerInBox(kBoxX, kBoxY, kBoxWidth, kBoxHeight);
     Update_Running();
+    PointerCaptured = false;
     // The box sits over the running game whatever the game's own buttons
     // did meanwhile: a second "?" or the settings opened from under the box
     // must not make the box its own way back.
@@ -22,7 +32,7 @@ void TGame::Update_InfoBox() {
 
 void TGame::Draw_InfoBox() {
   if (LastGameState == GAME_RUNNING) Draw_Running(0);
-  DrawFrameBox(200, 200, 400, 320);
+  DrawFrameBox(kBoxX, kBoxY, kBoxWidth, kBoxHeight);
   drawing::SetImageFont(ImageFont);
   drawing::SetScale(0.9f, 0.8f);
   drawing::DrawText("Gridlet", 220, 215);

@@ -1,5 +1,6 @@
-// The option menu: display mode and renderer (applied and saved with
-// "_APPLY"), language and theme (changed at once by their lists).
+// The option menu: display mode and renderer (applied with "_APPLY"),
+// language and theme (changed at once by their lists); "_APPLY" saves
+// whatever of them differs from the settings file.
 #include <string>
 
 #include "drawing/graphics.h"
@@ -64,9 +65,16 @@ void TGame::Update_OptionMenu() {
 void TGame::ApplyOptions() {
   const TOptionLists& lists = Widgets.lists;
   const TGraphicsResolutionsPtr mode = TGraphicsResolutions::GetByID(lists.resolution->ListPosEntryID);
-  if (!mode || mode->scrWidth < 800) return;
-  ScreenWidth = mode->scrWidth;
-  ScreenHeight = mode->scrHeight;
+  // The display changes only with a chosen resolution; language and theme
+  // took effect when they were picked, and are kept here.
+  if (mode && mode->scrWidth >= 800) ApplyDisplayOptions(mode->scrWidth, mode->scrHeight);
+  SaveConfigIfChanged("settings.xml");
+}
+
+void TGame::ApplyDisplayOptions(int width, int height) {
+  const TOptionLists& lists = Widgets.lists;
+  ScreenWidth = width;
+  ScreenHeight = height;
   if (lists.refreshRate->ListPosClicked > 0) RefreshRate = ParseWholeNumber(SelectedText(*lists.refreshRate));
   const int depthID = lists.fullscreen->ListPosEntryID;
   Fullscreen = depthID == 1 || depthID == 2 ? 1 : 0;
@@ -79,7 +87,6 @@ void TGame::ApplyOptions() {
   GameGraphics.Set(800, 600, 150, 0);
   drawing::SetBlend(drawing::ALPHABLEND);
   drawing::HideMouse();
-  SaveConfig("settings.xml");
 }
 
 void TGame::Draw_OptionMenu() {

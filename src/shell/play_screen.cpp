@@ -8,6 +8,7 @@
 #include "drawing/messages.h"
 #include "engine/level_code.h"
 #include "engine/random.h"
+#include "presentation/clock_math.h"
 #include "presentation/game_skin.h"
 #include "presentation/particle_effect.h"
 #include "presentation/text_effect.h"
@@ -35,9 +36,22 @@ void ClosePicker() {
   PickerColumn = PickerRow = -1;
 }
 
+// The picker only ever writes into a player cell of a game in play.
+bool PickerMayWrite() {
+  return PickerColumn >= 0 && PickerColumn < 9 && PickerRow >= 0 && PickerRow < 9 && GameFinished == 0 &&
+         Editable(PickerColumn, PickerRow);
+}
+
+// A picker left over from a finished game, or over a cell a hint has filled
+// meanwhile, has nothing left to choose for.
+void ClosePickerWhenStale() {
+  if (PickerOpen && !PickerMayWrite()) ClosePicker();
+}
+
 }  // namespace
 
 PuzzleSetup TGame::CreateSudoku(int level, int seed) {
+  ClosePicker();
   const PuzzleSetup setup = CreatePuzzle(level, seed);
   if (setup.status == GenerationStatus::kAccepted) {
     // The game before is given up only now that a new one stands.
@@ -74,6 +88,7 @@ void TGame::RandomizeStones() {
 }
 
 void TGame::NewGame() {
+  ClosePicker();
   if (SuspendRunningGame()) return;
   InitStones();
   GameState = GAME_GAMEMENU;
@@ -88,6 +103,7 @@ void TGame::ResetField() {
 }
 
 void TGame::ClearField() {
+  ClosePicker();
   for (auto& column : PlayMaps.Map)
     for (auto& cell : column)
       if (cell[1] != 1) cell[0] = cell[1] = 0;
@@ -106,6 +122,10 @@ void TGame::Update_Running() {
   TGUIobject::UpdateAll("InGame", 0);
   UpdatePlayTools();
   if (Widgets.help->GetClicks()) SetGameState(GAME_INFOBOX);
+  // However the game ended in this update, its clock stops where the score
+  // was taken, and the picker goes.
+  if (GameFinished) StopPlayClock(now);
+  ClosePickerWhenStale();
 }
 
 void TGame::UpdateMixItTimer(int now) {
@@ -132,8 +152,10 @@ void TGame::UpdateMixItTimer(int now) {
 void TGame::UpdateWeather(int now) {
   if (!CurrentSkin) return;
   TGameSkin& skin = *CurrentSkin;
-  if (!skin.effect1_enabled || skin.effect1_timer >= now) return;
-  skin.effect1_timer = LaterMs(now, skin.effect1_time);
+  // Compared as a clock difference: the spawn time may lie across the
+  // clock's wrap from now.
+  if (!skin.effect1_enabled || ClockDifference(skin.effect1_timer, now) >= 0) return;
+  skin.effect1_timer = ClockAdd(now, skin.effect1_time);
   const std::string type = UpperAscii(skin.effect1_type);
   const char* effect = type == "SNOW" ? "Snow" : type == "STARS" ? "Stars" : nullptr;
   if (!effect) return;
@@ -178,6 +200,13 @@ void TGame::UpdateBoardInput() {
         CursorMode = 0;
       }
   GameMenu.Update();
+  ClosePickerWhenStale();
+  if (PointerCaptured) {
+    // Clicks on a box over the board are the box's.
+    HoverColumn = HoverRow = -1;
+    CursorMode = 1;
+    return;
+  }
   if (HoverColumn >= 0 && (MouseManager.IsHit(1) || MouseManager.IsHit(2)) && !PickerOpen) {
     Play.board.Select(HoverColumn, HoverRow);
   }
@@ -196,7 +225,7 @@ void TGame::UpdateBoardInput() {
       AfterPlayerMove();
     }
   }
-  if (MouseManager.IsHit(1) && PickerOpen && PickerColumn >= 0) ChooseFromPicker();
+  if (MouseManager.IsHit(1) && PickerOpen && PickerMayWrite()) ChooseFromPicker();
   UpdatePlayKeys();
 }
 
@@ -219,7 +248,7 @@ void TGame::ChooseFromPicker() {
 }
 
 void TGame::UpdatePicker() {
-  if (!PickerOpen) return;
+  if (!PickerOpen || PointerCaptured) return;
   TGUIButton& nothing = *Widgets.selectNothing;
   TGUIButton& close = *Widgets.closePicker;
   nothing.x = PickerX + 18;
@@ -230,8 +259,7 @@ void TGame::UpdatePicker() {
   close.width = 44;
   TGUIobject::UpdateAll("SelectionMenu", 0);
   if (nothing.GetClicks()) {
-    PickerOpen = 0;
-    if (PickerColumn >= 0 && Play.board.SetDigit(PickerColumn, PickerRow, 0)) SaveRunningGame();
+    if (PickerMayWrite() && Play.board.SetDigit(PickerColumn, PickerRow, 0)) SaveRunningGame();
     ClosePicker();
   }
   if (close.GetClicks()) ClosePicker();
@@ -264,6 +292,7 @@ void TGameMenu::Update() {
       game.SaveRunningGame();
     }
     if (i == kSolve) {
+      ClosePicker();
       game.Sudoku->SolveMap();
       TSudoku::QuorbelIsSolved(1);
       GameFinished = 1;

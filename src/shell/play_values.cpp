@@ -8,6 +8,8 @@
 int CurrentLevel = 1;
 int StoneSetFactor = 1;
 int GameStartTime = 0;
+int PlayClockStopped = 0;
+int GameStopTime = 0;
 int GameFinished = 0;
 int GameScore = 0;
 int ShowWrongTurns = 0;
@@ -42,6 +44,17 @@ bool PointerInBox(float x, float y, float width, float height) {
   const float mx = float(GameGraphics.MouseX());
   const float my = float(GameGraphics.MouseY());
   return mx >= x && mx <= x + width && my >= y && my <= y + height;
+}
+
+int PlayedMs(int now) {
+  const int until = PlayClockStopped ? GameStopTime : now;
+  return int(uint32_t(until) - uint32_t(GameStartTime));
+}
+
+void StopPlayClock(int now) {
+  if (PlayClockStopped) return;
+  PlayClockStopped = 1;
+  GameStopTime = now;
 }
 
 int LaterMs(int now, int ms) { return int(uint32_t(now) + uint32_t(ms)); }

@@ -12,6 +12,8 @@
 extern int CurrentLevel;     // 1 to 9
 extern int StoneSetFactor;   // 1, or 3 for the second stone set
 extern int GameStartTime;    // ms; 0 until the first puzzle is set up
+extern int PlayClockStopped;  // 1 from the end of a game until the next one starts
+extern int GameStopTime;      // ms; when the play clock stopped
 extern int GameFinished;     // the board is complete or was solved for the player
 extern int GameScore;        // of the finished game, 0 when none was taken
 extern int ShowWrongTurns;
@@ -46,6 +48,12 @@ extern drawing::ImageFontPtr Font10, Font12, FontBold12, FontBold14, FontBold16,
 bool PointerInBox(float x, float y, float width, float height);
 // Milliseconds later, wrapping like the clock instead of overflowing.
 int LaterMs(int now, int ms);
+// The play time of the game at clock value `now`: up to its end once it has
+// finished, the time its score was taken for.
+int PlayedMs(int now);
+// Stops the play clock at `now` unless it stands already; a new puzzle's
+// start time sets it going again.
+void StopPlayClock(int now);
 // Minutes and seconds played, each at least two digits: "62:05".
 std::string PlayTimeText(int elapsedMs);
 // The text of a language key.

@@ -44,26 +44,74 @@ std::string Line(const std::string& name, const std::string& value) {
 
 }  // namespace
 
+namespace {
+
+SettingsValues ReadSettings(xmlDocument& document) {
+  const xmlNodePtr settings = document.Root()->FindChild("settings", true, true);
+  if (!settings) throw SettingsError("root not found");
+  SettingsValues v;
+  v.screenWidth = NumberOf(*settings, "screenwidth", 800);
+  v.screenHeight = NumberOf(*settings, "screenheight", 600);
+  v.fullscreen = NumberOf(*settings, "fullscreen", 0);
+  v.directX = NumberOf(*settings, "directx", 0);
+  v.colorDepth = NumberOf(*settings, "colordepth", 0);
+  v.username = TextOf(*settings, "username", "Name");
+  v.refreshRate = NumberOf(*settings, "refreshrate", 60);
+  v.language = TextOf(*settings, "language", "german");
+  v.skin = TextOf(*settings, "skin", "themes/base");
+  if (v.colorDepth != 16 && v.colorDepth != 32) v.colorDepth = 0;
+  if (v.colorDepth == 0) v.fullscreen = 0;
+  return v;
+}
+
+}  // namespace
+
 int TBaseGame::LoadConfig(const std::string& path) {
   const xmlDocumentPtr document = xmlDocument::Create(path, 0);
   if (document) drawing::Print("loaded settings.xml for checking wether to use fullscreen or not");
-  const xmlNodePtr settings = document->Root()->FindChild("settings", true, true);
-  if (!settings) throw SettingsError("root not found");
-
-  ScreenWidth = NumberOf(*settings, "screenwidth", 800);
-  ScreenHeight = NumberOf(*settings, "screenheight", 600);
-  Fullscreen = NumberOf(*settings, "fullscreen", 0);
-  DirectXMode = NumberOf(*settings, "directx", 0);
-  ColorDepth = NumberOf(*settings, "colordepth", 0);
-  PlayerName = TextOf(*settings, "username", "Name");
-  RefreshRate = NumberOf(*settings, "refreshrate", 60);
-  Language = TextOf(*settings, "language", "german");
-  SkinPath = TextOf(*settings, "skin", "themes/base");
-
-  if (ColorDepth != 16 && ColorDepth != 32) ColorDepth = 0;
-  if (ColorDepth == 0) Fullscreen = 0;
+  const SettingsValues v = ReadSettings(*document);
+  ScreenWidth = v.screenWidth;
+  ScreenHeight = v.screenHeight;
+  Fullscreen = v.fullscreen;
+  DirectXMode = v.directX;
+  ColorDepth = v.colorDepth;
+  PlayerName = v.username;
+  RefreshRate = v.refreshRate;
+  Language = v.language;
+  SkinPath = v.skin;
   GraphicsDepth = ColorDepth;
   return 0;
+}
+
+SettingsValues CurrentSettings() {
+  SettingsValues v;
+  v.screenWidth = ScreenWidth;
+  v.screenHeight = ScreenHeight;
+  v.fullscreen = Fullscreen;
+  v.directX = DirectXMode;
+  v.colorDepth = GraphicsDepth;
+  v.refreshRate = RefreshRate;
+  v.language = Localization::LanguageName();
+  v.username = PlayerName;
+  v.skin = CurrentSkin ? CurrentSkin->skinpath : SkinPath;
+  return v;
+}
+
+std::optional<SettingsValues> SettingsInFile(const std::string& path) {
+  try {
+    return ReadSettings(*xmlDocument::Create(path, 0));
+  } catch (const std::exception&) {
+    return std::nullopt;
+  }
+}
+
+bool TBaseGame::SaveConfigIfChanged(const std::string& path) {
+  const std::optional<SettingsValues> stored = SettingsInFile(path);
+  // Values are compared as the game reads them, not bytes: a file nobody
+  // changed anything for stays exactly as its owner wrote it.
+  if (stored && *stored == CurrentSettings()) return false;
+  SaveConfig(path);
+  return true;
 }
 
 int TBaseGame::SetConfig() {
@@ -86,17 +134,17 @@ void OpenConfiguredGraphics(const std::function<bool(int, int, int, int)>& open)
 }
 
 std::string SettingsFileText() {
-  const std::string skin = CurrentSkin ? CurrentSkin->skinpath : SkinPath;
+  const SettingsValues v = CurrentSettings();
   std::string text = "<?xml version = \"1.0\"?>\r\n<game>\r\n <settings>\r\n";
-  text += Line("screenwidth", std::to_string(ScreenWidth));
-  text += Line("screenheight", std::to_string(ScreenHeight));
-  text += Line("fullscreen", std::to_string(Fullscreen));
-  text += Line("directx", std::to_string(DirectXMode));
-  text += Line("colordepth", std::to_string(GraphicsDepth));
-  text += Line("refreshrate", std::to_string(RefreshRate));
-  text += Line("language", EscapeXmlText(Localization::Language()));
-  text += Line("username", EscapeXmlText(PlayerName));
-  text += Line("skin", EscapeXmlText(skin));
+  text += Line("screenwidth", std::to_string(v.screenWidth));
+  text += Line("screenheight", std::to_string(v.screenHeight));
+  text += Line("fullscreen", std::to_string(v.fullscreen));
+  text += Line("directx", std::to_string(v.directX));
+  text += Line("colordepth", std::to_string(v.colorDepth));
+  text += Line("refreshrate", std::to_string(v.refreshRate));
+  text += Line("language", EscapeXmlText(v.language));
+  text += Line("username", EscapeXmlText(v.username));
+  text += Line("skin", EscapeXmlText(v.skin));
   text += " </settings>\r\n</game>\r\n";
   return text;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -31,3 +32,17 @@ void OpenConfiguredGraphics(const std::function<bool(int, int, int, int)>& open)
 // The fourteen lines SaveConfig writes for the current settings, with the
 // text values escaped so that any name reads back unchanged.
 std::string SettingsFileText();
+
+// The values "settings.xml" stands for, as the game holds them after
+// loading: a depth other than 16 or 32 reads as 0, and 0 means windowed.
+struct SettingsValues {
+  int screenWidth = 800, screenHeight = 600, fullscreen = 0, directX = 0, colorDepth = 0, refreshRate = 60;
+  std::string language, username, skin;
+  bool operator==(const SettingsValues&) const = default;
+};
+
+// What a save would write now.
+SettingsValues CurrentSettings();
+// What the file holds; none when it is missing, unreadable or has no
+// settings element.
+std::optional<SettingsValues> SettingsInFile(const std::string& path);

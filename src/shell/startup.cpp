@@ -93,6 +93,7 @@ void StartUp() {
   drawing::SetApplicationId(kApplicationId);
   ScanLanguages("lang");
   Localization::SetLanguage("german");
+  Localization::SetLanguageName("german");
 
   Game = TGame::Create();
   Highscores = THighscore::Create();
@@ -100,6 +101,9 @@ void StartUp() {
   Game->LoadConfig();
   Game->Preferences = LoadPreferences("preferences.xml");
   Localization::SetLanguage(Language);
+  // Kept even without a language file, so that a save writes it back; the
+  // texts stay in the language that has one.
+  Localization::SetLanguageName(Language);
   CurrentSkin = TGameSkin::Create(SkinPath);
   Game->SetConfig();
   // The 800 x 600 game area is fitted into whatever mode opened.

@@ -5,6 +5,7 @@
 struct Localization::State {
   std::vector<std::string> languages;
   std::string current;
+  std::string name;
   std::list<LocalizationResourcePtr> resources;
 };
 
@@ -39,6 +40,7 @@ int Localization::SetLanguage(const std::string& language) {
   for (const auto& known : state().languages) {
     if (known == language) {
       state().current = language;
+      state().name = language;
       return 1;
     }
   }
@@ -46,6 +48,10 @@ int Localization::SetLanguage(const std::string& language) {
 }
 
 std::string Localization::Language() { return state().current; }
+
+void Localization::SetLanguageName(const std::string& name) { state().name = name; }
+
+std::string Localization::LanguageName() { return state().name; }
 
 const std::vector<std::string>& Localization::Languages() { return state().languages; }
 

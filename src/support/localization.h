@@ -14,6 +14,11 @@ class Localization {
   // 1 and the language becomes current when it is supported, else 0.
   static int SetLanguage(const std::string& language);
   static std::string Language();
+  // The name of the language the game is set to, as the settings file keeps
+  // it. SetLanguage renews it; a name without a language file can only be
+  // set here, and then lookups stay with the language that has one.
+  static void SetLanguageName(const std::string& name);
+  static std::string LanguageName();
   static const std::vector<std::string>& Languages();
 
   static std::shared_ptr<LocalizationStreamingResource> OpenResource(const std::string& file);

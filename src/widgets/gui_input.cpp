@@ -50,7 +50,8 @@ void TGUIinput::TakeTyping() {
       EnterPressed = 0;
       ActiveUid = 0;
     }
-    if (HasFocus()) value = Input2Value(value);
+    // Typing starts on the text, not on the blanks an empty input shows.
+    if (HasFocus()) value = Input2Value(Typed());
   }
   if (int(value.size()) > std::max(maxlength, 0)) value.resize(size_t(std::max(maxlength, 0)));
 }

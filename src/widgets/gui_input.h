@@ -33,6 +33,8 @@ class TGUIinput : public TGUIobject {
   void Draw() override;
 
   bool HasFocus() const { return uid == ActiveUid; }
+  // What the player typed: the two blanks an empty widget shows are no text.
+  std::string Typed() const { return value == kEmptyCaption ? std::string() : value; }
   // Takes Enter and the keys typed while focused, then cuts to maxlength.
   void TakeTyping();
 };

@@ -78,7 +78,7 @@ void TGUIobject::Register(const TGUIobjectPtr& widget) {
 }
 
 void TGUIobject::CaptureAndTranslateCaption(int relocalize) {
-  if (value.empty()) value = "  ";
+  if (value.empty()) value = kEmptyCaption;
   if (backupvalue == "x") backupvalue = value;
   if ((relocalize != 0 || value[0] == '_') && !backupvalue.empty() && backupvalue[0] == '_') {
     value = Localization::GetString(backupvalue.substr(1), "");

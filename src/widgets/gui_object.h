@@ -20,6 +20,9 @@ extern int ActiveUid;
 
 class TGUIobject : public std::enable_shared_from_this<TGUIobject> {
  public:
+  // What a widget without caption or text holds, so that it never draws as nothing.
+  static constexpr const char* kEmptyCaption = "  ";
+
   int x = 0, y = 0;
   int width = 0, height = 0;  // also the hit rectangle
   std::string value;          // the shown (translated) caption or text

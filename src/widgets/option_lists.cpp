@@ -56,9 +56,10 @@ void ScanLanguages(const std::string& folder) {
   LanguageFiles.clear();
   for (const std::string& name : drawing::ReadDir(folder)) {
     const std::string path = folder + "/" + name;
-    if (drawing::FileType(path) != drawing::FILETYPE_FILE) continue;
     const std::string ext = Functions::ExtractFileExt(name);
     if (ext != "lang" || ext.size() >= name.size()) continue;
+    // A FIFO or device would block or never end; it is no language.
+    if (!drawing::IsReadableDataFile(path)) continue;
     const std::string stem = name.substr(0, name.size() - ext.size() - 1);
     Localization::AddLanguages(stem);
     Localization::SetLanguage(stem);
@@ -161,6 +162,10 @@ void OnLanguageChosen(const TOptionLists& lists, int id, std::string& configured
   ThemeHost* host = CurrentThemeHost();
   if (!CurrentSkin || !host) return;
   for (int n = 1; n <= 4; ++n) {
-    if (const TStoneSkinPtr& set = CurrentSkin->StoneSkin[size_t(n - 1)]) host->SetStoneSetCaption(n, set->Description);
+    const TStoneSkinPtr& set = CurrentSkin->StoneSkin[size_t(n - 1)];
+    if (!set) continue;
+    // The theme's description in the new language, as a fresh load would pick it.
+    set->Description = set->DescriptionIn(language);
+    host->SetStoneSetCaption(n, set->Description);
   }
 }

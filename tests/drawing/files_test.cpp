@@ -74,6 +74,6 @@ TEST(Files, AtomicWritesReplaceWholeFilesOnly) {
   std::string out;
   ASSERT_TRUE(ReadWholeFile(dir / "f.txt", out));
   EXPECT_EQ(out, "second");
-  EXPECT_EQ(FileType(dir / "f.txt.tmp"), FILETYPE_NONE);
+  EXPECT_EQ(ReadDir(dir.str()), std::vector<std::string>{"f.txt"}) << "no temporary file is left behind";
   EXPECT_FALSE(WriteFileAtomically(dir / "missing/f.txt", "x"));
 }

@@ -153,3 +153,51 @@ type_solution() {
 save_attribute() {
   grep -o -m 1 "<savegame [^>]*" "$1" | grep -o "$2=\"[^\"]*\"" | cut -d'"' -f2
 }
+# Board cells, column and row 0 to 8: the centre (for clicks) and the
+# 52 x 52 region (for region digests).
+cell_centre() {
+  echo "$((250 + 52 * $1 + 4 * ($1 / 3) + 26)) $((75 + 52 * $2 + 4 * ($2 / 3) + 26))"
+}
+cell_region() {
+  echo "$((250 + 52 * $1 + 4 * ($1 / 3))) $((75 + 52 * $2 + 4 * ($2 / 3))) 52 52"
+}
+# The centre of digit d in the number picker opened on cell (column, row).
+picker_digit() {
+  local c="$1" r="$2" d="$3" x y
+  x=$((250 + 52 * c + 4 * (c / 3) - 75))
+  y=$((75 + 52 * r + 4 * (r / 3)))
+  if ((y + 30 > 420)); then y=$((y - 220)); else y=$((y + 30)); fi
+  echo "$((x + 20 + ((d - 1) % 3) * 55 + 25)) $((y + 20 + ((d - 1) / 3) * 55 + 25))"
+}
+# An empty cell of the first board a run shows, found by a run that solves
+# it: prints "column row" of the first cell in columns 7 and 8 (clear of the
+# result panel), rows 0 to 5 (the picker opens below them), that "Solve"
+# filled. The lines that start the game are read from standard input.
+find_empty_cell() {
+  { cat; echo "move $POINTER_AWAY"; echo "wait 2"; echo "shot fresh.png"; echo "click $SOLVE"; echo "move $POINTER_AWAY"
+    echo "wait 5"; echo "shot solved.png"; echo "quit"; } > find_empty.script
+  run_headless find_empty.script find_empty.log
+  local c r
+  for r in 0 1 2 3 4 5; do
+    for c in 7 8; do
+      if [ "$(region_digest fresh.png $(cell_region $c $r))" != "$(region_digest solved.png $(cell_region $c $r))" ]; then
+        echo "$c $r"
+        return
+      fi
+    done
+  done
+  fail "no empty cell in columns 7 and 8 of the first board"
+}
+# A digest of a region (x y w h) of a screenshot.
+region_digest() {
+  local file="$1"
+  shift
+  "$PNGINFO" "$file" "$@" | cut -d' ' -f4
+}
+# The theme effects move on every update; scripts comparing two shots of a
+# still screen take them out of the work folder's themes.
+without_theme_effects() {
+  sed -i '/<EFFECT1/d' themes/*/config.xml
+}
+# Moves the pointer off the board and its panels before a shot.
+POINTER_AWAY="700 585"

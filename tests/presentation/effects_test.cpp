@@ -311,3 +311,22 @@ TEST_F(EffectsTest, TextDrawAllRestoresFontAndAlpha) {
   EXPECT_EQ(sx, 1);
   EXPECT_GT(LitPixels(90, 90, 100, 40), 0);
 }
+
+TEST_F(EffectsTest, SnowAndStarsStopGrowingAtTheLiveParticleLimit) {
+  SeedTwister(3);
+  const size_t limit = TParticleEffect::kMaxLiveParticles;
+  // A theme asking for the largest groups on every update: the live count
+  // levels off at the limit instead of growing with every spawn.
+  for (int update = 0; update < 40; ++update) {
+    const TParticleEffectPtr weather = TParticleEffect::Create(500, 0);
+    for (int i = 0; i < 2; ++i) weather->AddEffect(i ? "Snow" : "Stars", 0, 0, 2147483000, 0, 0, 1 << 30);
+    EXPECT_LE(TParticleEffect::LiveParticles(), limit) << "update " << update;
+  }
+  EXPECT_GE(TParticleEffect::LiveParticles(), limit / 2) << "the limit is reached, not undercut";
+  // Once particles die off, new ones may come again.
+  TParticleEffect::All().Clear();
+  const TParticleEffectPtr weather = TParticleEffect::Create(500, 0);
+  weather->AddEffect("Snow", 0, 0, 100, 0, 0, 7);
+  weather->AddEffect("Snow", 0, 0, 100, 0, 0, 7);
+  EXPECT_GE(TParticleEffect::LiveParticles(), 8u);
+}

@@ -302,6 +302,16 @@ TEST_F(ThemeTest, EffectElementCopiesItsSettings) {
   EXPECT_EQ(skin->effect1_particlelifetime, 0) << "absent attributes read as 0";
   EXPECT_EQ(skin->effect1_timer, 77);
 
+  // Times the spawn clock could not add without wrapping are capped.
+  for (const auto& [written, kept] : {std::pair<const char*, int>{"2147483000", TGameSkin::kMaxEffectTime},
+                                      {"60001", TGameSkin::kMaxEffectTime},
+                                      {"60000", 60000},
+                                      {"-5", 0}}) {
+    WriteConfig("winter", std::string("<EFFECT1 type=\"Snow\" time=\"") + written + "\"/>");
+    skin->LoadConfig(0);
+    EXPECT_EQ(skin->effect1_time, kept) << written;
+  }
+
   WriteConfig("winter", "<EFFECT1 image=\"gone.png\"/>");
   skin->LoadConfig(0);
   EXPECT_FALSE(skin->effect1_image) << "no fallback for the effect picture";

@@ -139,17 +139,6 @@ TEST_F(GameTest, OptionMenuOverThePlayScreenKeepsItsWidgetsInPlace) {
   EXPECT_EQ(GameState, GAME_RUNNING);
 }
 
-TEST_F(GameTest, ApplyWithoutAChosenResolutionChangesNothing) {
-  const std::string before = FileBytes("settings.xml");
-  GameState = GAME_OPTIONMENU;
-  LastGameState = GAME_STARTMENU;
-  Widgets.lists.resolution->ListPosEntryID = -1;
-  Click(*Widgets.optionApply);
-  EXPECT_EQ(GameState, GAME_STARTMENU);
-  EXPECT_EQ(FileBytes("settings.xml"), before);
-  EXPECT_EQ(ScreenWidth, 800);
-}
-
 TEST_F(GameTest, InfoBoxAlwaysLeadsBackToTheGame) {
   StartLevelOne();
   Click(*Widgets.help);

@@ -183,9 +183,12 @@ TEST_F(Settings, AnInterruptedSaveLeavesTheOldFile) {
   PlayerName = "Old";
   game_.SaveConfig(dir_ / "settings.xml");
   const std::string before = ReadAll(dir_ / "settings.xml");
-  // The write beside the file cannot happen: the save stops before its rename.
-  std::filesystem::create_directories(dir_ / "settings.xml.tmp");
-  std::ofstream(dir_ / "settings.xml.tmp/block") << "x";
+  // The write beside the file cannot happen: folders sit on every temporary
+  // name the next save may try, so it stops before its rename.
+  const std::string probe = drawing::TemporaryNameFor(dir_ / "settings.xml");
+  const std::string stem = probe.substr(0, probe.rfind('.', probe.size() - 5) + 1);
+  const long next = std::stol(probe.substr(stem.size())) + 1;
+  for (long n = next; n < next + 64; ++n) std::filesystem::create_directories(stem + std::to_string(n) + ".tmp");
   PlayerName = "New";
   EXPECT_EQ(game_.SaveConfig(dir_ / "settings.xml"), 0);
   EXPECT_EQ(ReadAll(dir_ / "settings.xml"), before);

@@ -1,6 +1,10 @@
 // The display-mode list and the options screen's list routines.
-#include <filesystem>
+#include <sys/stat.h>
 
+#include <filesystem>
+#include <fstream>
+
+#include "drawing/files.h"
 #include "drawing/messages.h"
 #include "presentation/game_skin.h"
 #include "widget_fixture.h"
@@ -94,6 +98,10 @@ class OptionScreen : public DisplayModes {
                            "MIXIT_NEVER=nie\nMIXIT_MINUTE=jede Minute\nMIXIT_MINUTES=alle %1 Minuten\n");
     std::ofstream(files_.Folder() + "/notes.txt") << "[x]\nFILE_LANGUAGE=Notes\n";
     std::filesystem::create_directories(files_.Folder() + "/folder.lang");
+    // Neither a FIFO (reading it would block) nor a file past the size limit
+    // is a language.
+    ::mkfifo((files_.Folder() + "/piped.lang").c_str(), 0644);
+    std::ofstream(files_.Folder() + "/huge.lang").seekp(drawing::kMaxDataFileBytes) << 'x';
     ScanLanguages(files_.Folder());
     Localization::SetLanguage("english");
     // 1: 640x480 (16), 2: 800x600 (16, 32; 60, 75), 3: 1024x768 (32 only).

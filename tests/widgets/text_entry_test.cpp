@@ -89,3 +89,30 @@ TEST_F(TextEntry, AKeyTypesOnlyFromItsSecondUpdate) {
   EXPECT_EQ(field_->Input2Value(""), "a");
   EXPECT_EQ(field_->Input2Value(""), "") << "a second ask in the same update does not repeat";
 }
+
+TEST_F(TextEntry, AnEmptiedFieldTypesWithoutItsPlaceholderBlanks) {
+  // One key through the focused field as a drawn frame takes it.
+  auto typeKey = [this](int key) {
+    drawing::Input().PressKey(key);
+    Step();
+    Step();
+    field_->TakeTyping();
+    drawing::Input().ReleaseKey(key);
+    Step();
+    Step();
+    clock_->now += 1000;
+  };
+  field_->value = "Bo";
+  ActiveUid = field_->uid;
+  typeKey(8);
+  typeKey(8);
+  ASSERT_EQ(field_->Typed(), "");
+  TGUIobject::UpdateAll("S", 0);  // an empty widget shows its two blanks
+  ASSERT_EQ(field_->value, TGUIobject::kEmptyCaption);
+  EXPECT_EQ(field_->Typed(), "") << "the blanks are no name";
+  typeKey('A');
+  typeKey('L');
+  EXPECT_EQ(field_->value, "al");
+  EXPECT_EQ(field_->Typed(), "al");
+  ActiveUid = 0;
+}
