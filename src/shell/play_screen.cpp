@@ -299,6 +299,9 @@ void TGameMenu::Update() {
       game.Play.board.Settle();
       game.DropSavedGame();
     }
-    if (i == kClearBoard && game.Play.board.ClearBoard()) game.AfterPlayerMove();
+    if (i == kClearBoard) {
+      ClosePicker();
+      if (game.Play.board.ClearBoard()) game.AfterPlayerMove();
+    }
   }
 }

@@ -1,7 +1,10 @@
 // "preferences.xml": what is written reads back, and no file, however
 // damaged or hostile, costs more than one log line and the defaults.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+
+#include <csignal>
 
 #include <chrono>
 #include <filesystem>
@@ -125,10 +128,18 @@ TEST_F(Preferences, FoldersPipesAndHugeFilesAreNeverRead) {
 TEST_F(Preferences, AFailedSaveLeavesTheOldFile) {
   ASSERT_TRUE(SavePreferences({true, false, true}, path_));
   const std::string before = Read();
-  // The temporary file's name taken by a folder: the write fails before
-  // anything touches the file itself.
-  std::filesystem::create_directory(path_ + ".tmp");
-  EXPECT_FALSE(SavePreferences({false, true, false}, path_));
+  // A file-size limit below the file's size makes the write of the
+  // temporary file fail (also for root, who ignores permissions).
+  struct rlimit saved {};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit tiny = saved;
+  tiny.rlim_cur = 16;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+  const bool saved_ok = SavePreferences({false, true, false}, path_);
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, oldHandler);
+  EXPECT_FALSE(saved_ok);
   EXPECT_EQ(Read(), before);
   EXPECT_EQ(log_.size(), 1u);
 }
