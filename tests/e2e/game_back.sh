@@ -11,8 +11,6 @@ work="$(e2e_workdir)"
 trap 'rm -rf "$work"' EXIT
 cd "$work"
 
-GAME_MENU_BACK="495 538"
-GAME_MENU_START_BESIDE_BACK="305 538"
 STONES_PERSONS="310 378"
 LEVEL_FIVE="305 220"
 

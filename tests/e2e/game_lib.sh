@@ -19,6 +19,9 @@ MIXIT_LIST="300 273"
 MIXIT_EVERY_MINUTE="260 315"
 STONES_OBJECTS="490 343"
 GAME_MENU_START="400 538"
+# The game menu over an unfinished game: "Start game" beside "Back".
+GAME_MENU_BACK="495 538"
+GAME_MENU_START_BESIDE_BACK="305 538"
 # Play screen: the in-game buttons from the top, and the help button.
 NEW_GAME="100 47"
 HINT="100 81"

@@ -12,11 +12,14 @@ games=4
   echo "wait $LOGO_UPDATES"
   echo "click $START_GAME"
   echo "wait 5"
-  for _ in $(seq "$games"); do
-    echo "click $GAME_MENU_START"
-    echo "wait 10"
+  echo "click $GAME_MENU_START"
+  echo "wait 10"
+  # Each later game leaves an unfinished one: its menu has "Back" too.
+  for _ in $(seq 2 "$games"); do
     echo "click $NEW_GAME"
     echo "wait 5"
+    echo "click $GAME_MENU_START_BESIDE_BACK"
+    echo "wait 10"
   done
   echo "quit"
 } > new_games.script
