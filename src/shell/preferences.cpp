@@ -1,8 +1,6 @@
 #include "shell/preferences.h"
 
 #include <cstdint>
-#include <filesystem>
-#include <system_error>
 
 #include "drawing/files.h"
 #include "drawing/messages.h"
@@ -14,7 +12,7 @@ namespace {
 
 // A real preferences file is about 200 bytes; anything far larger is not one,
 // and reading it whole would only cost memory.
-constexpr std::uintmax_t kMaxFileBytes = 16 * 1024;
+constexpr long kMaxFileBytes = 16 * 1024;
 constexpr const char* kVersion = "1";
 
 struct Entry {
@@ -69,20 +67,19 @@ TPreferences PreferencesFromBytes(const std::string& bytes, std::string& problem
 }
 
 TPreferences LoadPreferences(const std::string& path) {
-  std::error_code error;
-  const auto status = std::filesystem::status(path, error);
-  if (error || !std::filesystem::exists(status)) {
+  // Through the drawing layer, so an installed game finds the player's file.
+  const int kind = drawing::FileType(path);
+  if (kind == drawing::FILETYPE_NONE) {
     drawing::Print(path + " not found, default preferences");
     return {};
   }
   // Only regular files: opening a pipe would wait for a writer forever.
-  if (!std::filesystem::is_regular_file(status)) {
+  if (kind != drawing::FILETYPE_FILE) {
     drawing::Print(path + " is not a file, default preferences");
     return {};
   }
-  const std::uintmax_t size = std::filesystem::file_size(path, error);
   std::string bytes;
-  if (error || size > kMaxFileBytes || !drawing::ReadWholeFile(path, bytes) || bytes.size() > kMaxFileBytes) {
+  if (!drawing::ReadWholeFile(path, bytes, kMaxFileBytes)) {
     drawing::Print(path + " cannot be read, default preferences");
     return {};
   }
