@@ -78,6 +78,10 @@ TPreferences LoadPreferences(const std::string& path) {
     drawing::Print(path + " is not a file, default preferences");
     return {};
   }
+  if (drawing::FileSize(path) > kMaxFileBytes) {
+    drawing::Print(path + " is too large, default preferences");
+    return {};
+  }
   std::string bytes;
   if (!drawing::ReadWholeFile(path, bytes, kMaxFileBytes)) {
     drawing::Print(path + " cannot be read, default preferences");
