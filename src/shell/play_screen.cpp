@@ -6,6 +6,7 @@
 
 #include "drawing/input.h"
 #include "drawing/messages.h"
+#include "engine/clock_math.h"
 #include "engine/level_code.h"
 #include "engine/random.h"
 #include "presentation/game_skin.h"
@@ -105,7 +106,7 @@ void TGame::Update_Running() {
 void TGame::UpdateMixItTimer(int now) {
   if (!MixItActivated) return;
   if (MixItTimer == 0) MixItTimer = LaterMs(now, MixItTime);
-  if (MixItTimer >= now) return;
+  if (ClockDifference(MixItTimer, now) >= 0) return;
   MixItTimer = LaterMs(now, MixItTime);
   ReplaceStonesActive = 1;
   ReplaceStonesPosition = 0;
@@ -126,7 +127,7 @@ void TGame::UpdateMixItTimer(int now) {
 void TGame::UpdateWeather(int now) {
   if (!CurrentSkin) return;
   TGameSkin& skin = *CurrentSkin;
-  if (!skin.effect1_enabled || skin.effect1_timer >= now) return;
+  if (!skin.effect1_enabled || ClockDifference(skin.effect1_timer, now) >= 0) return;
   skin.effect1_timer = LaterMs(now, skin.effect1_time);
   const std::string type = UpperAscii(skin.effect1_type);
   const char* effect = type == "SNOW" ? "Snow" : type == "STARS" ? "Stars" : nullptr;
@@ -144,7 +145,7 @@ void TGame::UpdateSweep(int now) {
     ReplaceStonesPosition = 0;
     for (int i = 0; i <= 11; ++i) ReplaceStones[size_t(i)] = ReplaceStonesPreview[size_t(i)];
   }
-  if (ReplaceStonesTimer >= now || !ReplaceStonesActive) return;
+  if (ClockDifference(ReplaceStonesTimer, now) >= 0 || !ReplaceStonesActive) return;
   ReplaceStonesTimer = LaterMs(now, ReplaceStonesTime);
   int column = ReplaceStonesPosition % 9;
   const int row = ReplaceStonesPosition / 9;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "engine/clock_math.h"
 #include "support/localization.h"
 #include "widgets/game_graphics.h"
 
@@ -44,6 +45,6 @@ bool PointerInBox(float x, float y, float width, float height) {
   return mx >= x && mx <= x + width && my >= y && my <= y + height;
 }
 
-int LaterMs(int now, int ms) { return int(uint32_t(now) + uint32_t(ms)); }
+int LaterMs(int now, int ms) { return ClockAdd(now, ms); }
 
 std::string Text(const std::string& key) { return Localization::GetString(key, ""); }

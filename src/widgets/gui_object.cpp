@@ -125,14 +125,19 @@ int TGUIobject::UpdateAll(const std::string& state, int relocalize) {
     const bool inside = StrictlyInside(*w, px, py);
     if ((w->clickable && !ownState) || !inside) w->ResetPointerFlags();
     if (w->clickable && w->typ != "background" && inside) {
-      if (MouseManager.IsDown(1)) {
-        ActiveUid = w->uid;
+      // The press is marked from its first update, so that one released
+      // before it was ever seen held (a tap) still completes over the
+      // widget; the focus waits for the press to be held or completed, as
+      // an open list would take this very hit for itself.
+      if (MouseManager.IsHit(1) || MouseManager.IsDown(1)) {
+        if (MouseManager.IsDown(1)) ActiveUid = w->uid;
         w->MouseIsDown = 1;
         w->MouseIsDownX = px;
         w->MouseIsDownY = py;
       }
       w->mouseover = 1;
       if (MouseManager.isUp(1) && w->MouseIsDown == 1) {
+        if (MouseManager.isTap(1)) ActiveUid = w->uid;
         w->Clicked = 1;
         w->clickedX = px;
         w->clickedY = py;

@@ -30,7 +30,16 @@ TGUISliderPtr TGUISlider::Create(int x, int y, int width, int minvalue, int maxv
   return returnIt == 1 ? slider : nullptr;
 }
 
-void TGUISlider::Update() {}
+void TGUISlider::Update() {
+  // A click sets the value where it was released, also when no frame was
+  // drawn while the button was held (a tap).
+  if (Clicked != 1) return;
+  Clicked = 0;
+  const int step = Step();
+  if (step <= 0) return;
+  const int p = TruncToInt(clickedX - x + step / 2.0);
+  actvalue = std::clamp(p / step, minvalue, std::max(minvalue, maxvalue));
+}
 
 int TGUISlider::Step() const {
   // The range must span more than one step; a smaller one would divide by 0.
