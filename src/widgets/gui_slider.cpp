@@ -8,6 +8,7 @@
 #include "widgets/game_graphics.h"
 #include "widgets/gui_frame.h"
 #include "widgets/gui_resources.h"
+#include "widgets/input_trackers.h"
 
 namespace {
 // Strip cells.
@@ -31,10 +32,9 @@ TGUISliderPtr TGUISlider::Create(int x, int y, int width, int minvalue, int maxv
 }
 
 void TGUISlider::Update() {
-  // A click sets the value where it was released, also when no frame was
-  // drawn while the button was held (a tap).
-  if (Clicked != 1) return;
-  Clicked = 0;
+  // Held, the slider follows the pointer as it is drawn; a tap may end
+  // before any frame was drawn, so it sets the value where it ended.
+  if (Clicked != 1 || !MouseManager.isTap(1)) return;
   const int step = Step();
   if (step <= 0) return;
   const int p = TruncToInt(clickedX - x + step / 2.0);
