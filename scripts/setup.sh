@@ -15,7 +15,7 @@ GRIDLET_BUILD_PACKAGES=(
 )
 # Extra packages for the test run: window tests, fuzzers, XML checks.
 GRIDLET_TEST_PACKAGES=(
-  xvfb xauth xdotool x11-utils libgl1-mesa-dri
+  xvfb xauth xdotool x11-utils x11-xkb-utils libgl1-mesa-dri
   clang libclang-rt-14-dev libxml2-utils
 )
 
