@@ -457,14 +457,32 @@ void DrawText(const std::string& text, float x, float y) {
   // whole line around (x, y).
   float pen = -s.handle_x;
   float tx = x + s.origin_x, ty = y + s.origin_y;
+  // Glyphs wholly outside the clip area would only be clipped away pixel by
+  // pixel; skipping them keeps very long texts cheap. The area is the one
+  // the renderers clip to, one pixel wider for filtered edges.
+  const double lw = g_context.logical_w, lh = g_context.logical_h;
+  const double left = std::clamp(double(s.vp_x), 0.0, lw) - 1;
+  const double top = std::clamp(double(s.vp_y), 0.0, lh) - 1;
+  const double right = std::clamp(double(s.vp_x) + std::max(s.vp_w, 0), 0.0, lw) + 1;
+  const double bottom = std::clamp(double(s.vp_y) + std::max(s.vp_h, 0), 0.0, lh) + 1;
   for (unsigned char ch : text) {
     const ImageFont::CachedGlyph* g = font.GlyphFor(ch);
     if (!g) continue;
     if (g->image && !g->image->frames.empty()) {
       const Image& im = *g->image;
       float gx = pen + float(g->x), gy = -s.handle_y + float(g->y);
-      DrawFrame(g->image->frames[0], im.flags, gx, gy, gx + float(im.width), gy + float(im.height), tx, ty, 0, 0,
-                float(im.width), float(im.height));
+      float cx[4], cy[4];
+      Transform(gx, gy, tx, ty, cx[0], cy[0]);
+      Transform(gx + float(im.width), gy, tx, ty, cx[1], cy[1]);
+      Transform(gx + float(im.width), gy + float(im.height), tx, ty, cx[2], cy[2]);
+      Transform(gx, gy + float(im.height), tx, ty, cx[3], cy[3]);
+      const auto [x_min, x_max] = std::minmax({cx[0], cx[1], cx[2], cx[3]});
+      const auto [y_min, y_max] = std::minmax({cy[0], cy[1], cy[2], cy[3]});
+      const bool outside = x_max < left || x_min > right || y_max < top || y_min > bottom;
+      if (!outside) {
+        DrawFrame(g->image->frames[0], im.flags, gx, gy, gx + float(im.width), gy + float(im.height), tx, ty, 0, 0,
+                  float(im.width), float(im.height));
+      }
     }
     pen += g->advance;
   }
