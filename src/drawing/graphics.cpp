@@ -488,16 +488,34 @@ void DrawText(const std::string& text, float x, float y) {
   }
 }
 
+namespace {
+
+// The width after one more glyph, truncated after each glyph.
+float AddAdvance(float width, const ImageFont::CachedGlyph& g) {
+  const double w = std::trunc(double(width) + double(g.advance));
+  return float(std::clamp(w, -1e9, 1e9));
+}
+
+}  // namespace
+
 int TextWidth(const std::string& text) {
   ImageFont& font = FontInUse();
   float width = 0;
   for (unsigned char ch : text) {
-    const ImageFont::CachedGlyph* g = font.GlyphFor(ch);
-    if (!g) continue;
-    double w = std::trunc(double(width) + double(g->advance));
-    width = float(std::clamp(w, -1e9, 1e9));
+    if (const ImageFont::CachedGlyph* g = font.GlyphFor(ch)) width = AddAdvance(width, *g);
   }
   return int(width);
+}
+
+size_t TextFitLength(std::string_view text, int width) {
+  ImageFont& font = FontInUse();
+  float sum = 0;
+  if (!(0 < width)) return 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (const ImageFont::CachedGlyph* g = font.GlyphFor(static_cast<unsigned char>(text[i]))) sum = AddAdvance(sum, *g);
+    if (!(int(sum) < width)) return i;
+  }
+  return text.size();
 }
 
 int TextHeight(const std::string& text) {
