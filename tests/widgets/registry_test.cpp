@@ -130,6 +130,7 @@ TEST_F(Registry, TapsOpenAndChooseFromAListWithoutClickingBeneath) {
   EXPECT_EQ(list->ListPosClicked, 1);
   EXPECT_EQ(ActiveUid, 0) << "the list closed";
   EXPECT_EQ(beneath->GetClicks(), 0) << "the list took the tap";
+  EXPECT_EQ(beneath->MouseIsDown, 0) << "and the button beneath does not look pressed";
 }
 
 TEST_F(Registry, OnlyWidgetsOfTheStateAndClickableOnesTakePart) {
