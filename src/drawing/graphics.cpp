@@ -471,14 +471,14 @@ void DrawText(const std::string& text, float x, float y) {
     if (g->image && !g->image->frames.empty()) {
       const Image& im = *g->image;
       float gx = pen + float(g->x), gy = -s.handle_y + float(g->y);
-      float cx[4], cy[4];
-      Transform(gx, gy, tx, ty, cx[0], cy[0]);
-      Transform(gx + float(im.width), gy, tx, ty, cx[1], cy[1]);
-      Transform(gx + float(im.width), gy + float(im.height), tx, ty, cx[2], cy[2]);
-      Transform(gx, gy + float(im.height), tx, ty, cx[3], cy[3]);
-      const auto [x_min, x_max] = std::minmax({cx[0], cx[1], cx[2], cx[3]});
-      const auto [y_min, y_max] = std::minmax({cy[0], cy[1], cy[2], cy[3]});
-      const bool outside = x_max < left || x_min > right || y_max < top || y_min > bottom;
+      // The glyph's box through the transform: its centre, give or take
+      // the half extents the transform turns it into.
+      const float half_w = float(im.width) / 2, half_h = float(im.height) / 2;
+      float cx = 0, cy = 0;
+      Transform(gx + half_w, gy + half_h, tx, ty, cx, cy);
+      const double ex = std::fabs(s.ix) * half_w + std::fabs(s.iy) * half_h;
+      const double ey = std::fabs(s.jx) * half_w + std::fabs(s.jy) * half_h;
+      const bool outside = cx + ex < left || cx - ex > right || cy + ey < top || cy - ey > bottom;
       if (!outside) {
         DrawFrame(g->image->frames[0], im.flags, gx, gy, gx + float(im.width), gy + float(im.height), tx, ty, 0, 0,
                   float(im.width), float(im.height));

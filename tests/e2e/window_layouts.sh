@@ -11,6 +11,13 @@ start_game_in_xvfb us
 sleep 7
 tap_at $START_GAME
 play_named_game "O'Neil @=+ yz"
+# The German table's Alt signs with the left Alt key, between typed text.
+type_with_alt_signs() {
+  xdotool type "Ada"
+  xdotool key alt+q alt+e
+  xdotool type " z"
+}
+play_named_game "Ada@€ z" type_with_alt_signs
 end_game_with_escape
 kill "$xvfb" 2> /dev/null || true
 rm -rf "$work"

@@ -9,13 +9,18 @@ tap_at() {
   sleep 0.3
 }
 
-# Empties the game menu's name field with Backspace taps and types a name.
+# Empties the game menu's name field with Backspace taps and types a name,
+# or, with a second argument, runs that command to type it.
 type_player_name() {
   tap_at $PLAYER_NAME
   local i
   for i in $(seq 24); do xdotool key BackSpace; done
   sleep 0.2
-  LC_ALL=C.UTF-8 xdotool type "$1"
+  if [ $# -gt 1 ]; then
+    "$2"
+  else
+    LC_ALL=C.UTF-8 xdotool type "$1"
+  fi
   sleep 0.5
 }
 
@@ -68,11 +73,12 @@ expect_stored_name() {
 }
 
 # From the game menu: a game under this name, solved with hints; then back
-# to the game menu through "New game".
+# to the game menu through "New game". A second argument: the command that
+# types the name.
 play_named_game() {
   local before
   before="$(boards_generated)"
-  type_player_name "$1"
+  type_player_name "$@"
   tap_at $GAME_MENU_START
   wait_for_board "$before"
   solve_with_hint_taps
