@@ -17,7 +17,7 @@ GRIDLET_BUILD_PACKAGES=(
 # the installation test (menu entry and software-centre checkers, the Debian
 # package's tools, the manual page reader).
 GRIDLET_TEST_PACKAGES=(
-  xvfb xauth xdotool x11-utils libgl1-mesa-dri
+  xvfb xauth xdotool x11-utils x11-xkb-utils libgl1-mesa-dri
   clang libclang-rt-14-dev libxml2-utils
   desktop-file-utils appstream lintian dpkg-dev file man-db
 )

@@ -35,6 +35,18 @@ ImageFont::ImageFont(FontPtr font, int style) : font_(std::move(font)), style_(s
 }
 
 const ImageFont::CachedGlyph* ImageFont::GlyphFor(int code) {
+  if (code >= 0 && code < 256) {
+    const size_t byte = size_t(code);
+    if (!byte_known_[byte]) {
+      by_byte_[byte] = LoadGlyphFor(code);
+      byte_known_[byte] = true;
+    }
+    return by_byte_[byte];
+  }
+  return LoadGlyphFor(code);
+}
+
+const ImageFont::CachedGlyph* ImageFont::LoadGlyphFor(int code) {
   int index = font_->CharToGlyph(code);
   if (index < 0 || index >= int(glyphs_.size())) return nullptr;
   CachedGlyph& g = glyphs_[size_t(index)];

@@ -1,6 +1,7 @@
 // Image fonts and the chain of font loaders behind LoadImageFont.
 #pragma once
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -83,10 +84,16 @@ class ImageFont {
   const CachedGlyph* GlyphFor(int code);
 
  private:
+  const CachedGlyph* LoadGlyphFor(int code);
+
   FontPtr font_;
   int style_ = 0;
   int height_ = 0;
   std::vector<CachedGlyph> glyphs_;
+  // The game's text is 8-bit: each byte's glyph is looked up once, so long
+  // texts cost a table read per character.
+  std::array<const CachedGlyph*, 256> by_byte_{};
+  std::array<bool, 256> byte_known_{};
 };
 using ImageFontPtr = std::shared_ptr<ImageFont>;
 

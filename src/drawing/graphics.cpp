@@ -464,29 +464,65 @@ void DrawText(const std::string& text, float x, float y) {
   // whole line around (x, y).
   float pen = -s.handle_x;
   float tx = x + s.origin_x, ty = y + s.origin_y;
+  // Glyphs wholly outside the clip area would only be clipped away pixel by
+  // pixel; skipping them keeps very long texts cheap. The area is the one
+  // the renderers clip to, one pixel wider for filtered edges.
+  const double lw = g_context.logical_w, lh = g_context.logical_h;
+  const double left = std::clamp(double(s.vp_x), 0.0, lw) - 1;
+  const double top = std::clamp(double(s.vp_y), 0.0, lh) - 1;
+  const double right = std::clamp(double(s.vp_x) + std::max(s.vp_w, 0), 0.0, lw) + 1;
+  const double bottom = std::clamp(double(s.vp_y) + std::max(s.vp_h, 0), 0.0, lh) + 1;
   for (unsigned char ch : text) {
     const ImageFont::CachedGlyph* g = font.GlyphFor(ch);
     if (!g) continue;
     if (g->image && !g->image->frames.empty()) {
       const Image& im = *g->image;
       float gx = pen + float(g->x), gy = -s.handle_y + float(g->y);
-      DrawFrame(g->image->frames[0], im.flags, gx, gy, gx + float(im.width), gy + float(im.height), tx, ty, 0, 0,
-                float(im.width), float(im.height));
+      // The glyph's box through the transform: its centre, give or take
+      // the half extents the transform turns it into.
+      const float half_w = float(im.width) / 2, half_h = float(im.height) / 2;
+      float cx = 0, cy = 0;
+      Transform(gx + half_w, gy + half_h, tx, ty, cx, cy);
+      const double ex = std::fabs(s.ix) * half_w + std::fabs(s.iy) * half_h;
+      const double ey = std::fabs(s.jx) * half_w + std::fabs(s.jy) * half_h;
+      const bool outside = cx + ex < left || cx - ex > right || cy + ey < top || cy - ey > bottom;
+      if (!outside) {
+        DrawFrame(g->image->frames[0], im.flags, gx, gy, gx + float(im.width), gy + float(im.height), tx, ty, 0, 0,
+                  float(im.width), float(im.height));
+      }
     }
     pen += g->advance;
   }
 }
 
+namespace {
+
+// The width after one more glyph, truncated after each glyph.
+float AddAdvance(float width, const ImageFont::CachedGlyph& g) {
+  const double w = std::trunc(double(width) + double(g.advance));
+  return float(std::clamp(w, -1e9, 1e9));
+}
+
+}  // namespace
+
 int TextWidth(const std::string& text) {
   ImageFont& font = FontInUse();
   float width = 0;
   for (unsigned char ch : text) {
-    const ImageFont::CachedGlyph* g = font.GlyphFor(ch);
-    if (!g) continue;
-    double w = std::trunc(double(width) + double(g->advance));
-    width = float(std::clamp(w, -1e9, 1e9));
+    if (const ImageFont::CachedGlyph* g = font.GlyphFor(ch)) width = AddAdvance(width, *g);
   }
   return int(width);
+}
+
+size_t TextFitLength(std::string_view text, int width) {
+  ImageFont& font = FontInUse();
+  float sum = 0;
+  if (!(0 < width)) return 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (const ImageFont::CachedGlyph* g = font.GlyphFor(static_cast<unsigned char>(text[i]))) sum = AddAdvance(sum, *g);
+    if (!(int(sum) < width)) return i;
+  }
+  return text.size();
 }
 
 int TextHeight(const std::string& text) {

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "drawing/font.h"
@@ -105,6 +106,10 @@ void DrawOval(float x, float y, float w, float h);
 void DrawPoly(const std::vector<float>& xy);
 void DrawText(const std::string& text, float x, float y);
 int TextWidth(const std::string& text);
+// How many leading characters of `text` are narrower than `width` as
+// TextWidth measures them: the count before the first start that is not.
+// Costs only the characters it looks at, however long the text.
+size_t TextFitLength(std::string_view text, int width);
 int TextHeight(const std::string& text);
 
 // Back-buffer pixels, in window pixels.

@@ -1,5 +1,6 @@
 #include "drawing/headless.h"
 
+#include <algorithm>
 #include <cmath>
 #include <deque>
 #include <filesystem>
@@ -9,6 +10,7 @@
 
 #include "drawing/files.h"
 #include "drawing/graphics.h"
+#include "drawing/key_map.h"
 #include "drawing/messages.h"
 #include "drawing/platform.h"
 #include "drawing/renderer.h"
@@ -38,12 +40,18 @@ int ToWindow(double window_of_game) { return int(std::ceil(window_of_game - 1e-9
 
 class HeadlessPlatform : public Platform {
  public:
-  explicit HeadlessPlatform(std::vector<ScriptCommand> commands) : commands_(commands.begin(), commands.end()) {}
+  explicit HeadlessPlatform(std::vector<ScriptCommand> commands) : commands_(commands.begin(), commands.end()) {
+    if (!commands_.empty() && commands_.front().kind == ScriptCommand::kClock) {
+      clock_ = commands_.front().a;
+      commands_.pop_front();
+    }
+  }
 
   void Poll(InputState& input) override { (void)input; }
   int Millis() override { return clock_; }
   void Sleep(int ms) override {
-    if (ms > 0) clock_ += ms;
+    // The clock wraps from 2^31 - 1 to 0 as the real one does.
+    if (ms > 0) clock_ = int((static_cast<long long>(clock_) + ms) % (1LL << 31));
   }
   bool IsVirtual() const override { return true; }
 
@@ -81,6 +89,20 @@ class HeadlessPlatform : public Platform {
     Press([key](InputState& in) { in.PressKey(key); }, [key](InputState& in) { in.ReleaseKey(key); });
   }
 
+  // A character as a keyboard types it: its key (if it has one) goes down
+  // together with the character.
+  void TypeChar(char c) {
+    const int key = ScriptKeyForChar(c);
+    Press(
+        [key, c](InputState& in) {
+          if (key) in.PressKey(key);
+          in.TypeText(std::string(1, c));
+        },
+        [key](InputState& in) {
+          if (key) in.ReleaseKey(key);
+        });
+  }
+
   void Run(const ScriptCommand& c, InputState& input) {
     switch (c.kind) {
       case ScriptCommand::kWait:
@@ -100,8 +122,10 @@ class HeadlessPlatform : public Platform {
         break;
       }
       case ScriptCommand::kKey: PressKey(c.a); break;
+      case ScriptCommand::kKeyDown: input.PressKey(c.a); break;
+      case ScriptCommand::kKeyUp: input.ReleaseKey(c.a); break;
       case ScriptCommand::kType:
-        for (char ch : c.text) PressKey(ScriptKeyForChar(ch));
+        for (char ch : c.text) TypeChar(ch);
         break;
       case ScriptCommand::kShot: {
         Renderer* r = CurrentRenderer();
@@ -110,6 +134,7 @@ class HeadlessPlatform : public Platform {
         break;
       }
       case ScriptCommand::kQuit: input.terminate = true; break;
+      case ScriptCommand::kClock: break;  // taken when the platform starts
     }
   }
 
@@ -150,14 +175,19 @@ bool ParseScript(const std::string& source, std::vector<ScriptCommand>& out, std
     } else if (verb == "move" || verb == "click" || verb == "rclick") {
       c.kind = verb == "move" ? ScriptCommand::kMove : verb == "click" ? ScriptCommand::kClick : ScriptCommand::kRightClick;
       ok = ParseInt(w1, c.a) && ParseInt(w2, c.b) && !has_extra;
-    } else if (verb == "key") {
-      c.kind = ScriptCommand::kKey;
+    } else if (verb == "key" || verb == "keydown" || verb == "keyup") {
+      c.kind = verb == "key" ? ScriptCommand::kKey : verb == "keydown" ? ScriptCommand::kKeyDown : ScriptCommand::kKeyUp;
       ok = ParseInt(w1, c.a) && c.a >= 1 && c.a <= 255 && w2.empty();
     } else if (verb == "type") {
       c.kind = ScriptCommand::kType;
-      c.text = line.size() > 5 ? line.substr(5) : "";
-      ok = line.size() > 5 && line[4] == ' ';
-      for (char ch : c.text) ok = ok && ScriptKeyForChar(ch) != 0;
+      const std::string utf8 = line.size() > 5 ? line.substr(5) : "";
+      c.text = Latin1FromUtf8(utf8);
+      // Every character must survive: one Latin-1 byte per UTF-8 character.
+      const auto characters = std::count_if(utf8.begin(), utf8.end(), [](char b) { return (b & 0xC0) != 0x80; });
+      ok = line.size() > 5 && line[4] == ' ' && c.text.size() == size_t(characters);
+    } else if (verb == "clock") {
+      c.kind = ScriptCommand::kClock;
+      ok = out.empty() && ParseInt(w1, c.a) && c.a >= 0 && w2.empty();
     } else if (verb == "shot") {
       c.kind = ScriptCommand::kShot;
       c.text = w1;

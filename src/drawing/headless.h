@@ -8,9 +8,13 @@
 //   click X Y      left button pressed at (X, Y), held for 3 updates,
 //   rclick X Y     released, then 1 more update (rclick: right button)
 //   key CODE       virtual key pressed for 3 updates, released, 1 more update
-//   type TEXT      the key of each character (letters, digits, blank)
+//   keydown CODE   virtual key pressed at once, without an update of its own
+//   keyup CODE     virtual key released at once (keydown then keyup: a tap)
+//   type TEXT      each character typed as key CODE is pressed (Latin-1;
+//                  letters, digits and blanks also press their key)
 //   shot FILE      save the last drawn frame of the game area as PNG
 //                  (a relative FILE is taken from the folder the run began in)
+//   clock N        (first line only) start the virtual clock at N ms
 //   quit           end the program as a closed window would
 #pragma once
 
@@ -20,7 +24,7 @@
 namespace drawing {
 
 struct ScriptCommand {
-  enum Kind { kWait, kMove, kClick, kRightClick, kKey, kType, kShot, kQuit } kind;
+  enum Kind { kWait, kMove, kClick, kRightClick, kKey, kKeyDown, kKeyUp, kType, kShot, kClock, kQuit } kind;
   int a = 0, b = 0;
   std::string text;
   int line = 0;

@@ -18,7 +18,7 @@ class DesktopPlatform : public Platform {
     // kept within the int range; callers take differences wrap-safe.
     auto now = std::chrono::steady_clock::now().time_since_epoch();
     long long ms = std::chrono::duration_cast<std::chrono::milliseconds>(now).count();
-    return int(ms % 2147483648LL);
+    return int(ms % (1LL << 31));
   }
   void Sleep(int ms) override {
     if (ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
@@ -33,16 +33,45 @@ std::string g_title = "Gridlet";
 bool ValidButton(int b) { return b >= 1 && b <= 3; }
 bool ValidKey(int k) { return k >= 1 && k <= 255; }
 
+// More typing than this between two updates is no player's.
+constexpr size_t kMaxTyped = 4096;
+
+// The generic code of a side's Shift, Control or Alt; 0 for other keys.
+int GenericKeyOf(int key) {
+  if (key == KEY_LSHIFT || key == KEY_RSHIFT) return KEY_SHIFT;
+  if (key == KEY_LCONTROL || key == KEY_RCONTROL) return KEY_CONTROL;
+  if (key == KEY_LALT || key == KEY_RALT) return KEY_ALT;
+  return 0;
+}
+
+void Press(InputState& in, int key) {
+  if (!in.key_down[key]) ++in.key_hits[key];
+  in.key_down[key] = true;
+}
+
 }  // namespace
 
 void InputState::PressKey(int key) {
   if (!ValidKey(key)) return;
-  if (!key_down[key]) ++key_hits[key];
-  key_down[key] = true;
+  // Editing keys take their place among the characters typed around them.
+  if (!key_down[key] && (key == KEY_BACKSPACE || key == KEY_ENTER) && typed.size() < kMaxTyped) {
+    typed += char(key == KEY_BACKSPACE ? '\b' : '\r');
+  }
+  Press(*this, key);
+  if (int generic = GenericKeyOf(key)) Press(*this, generic);
 }
 
 void InputState::ReleaseKey(int key) {
-  if (ValidKey(key)) key_down[key] = false;
+  if (!ValidKey(key)) return;
+  key_down[key] = false;
+  const int generic = GenericKeyOf(key);
+  if (generic == 0) return;
+  const int other_side = key % 2 == 0 ? key + 1 : key - 1;
+  if (!key_down[other_side]) key_down[generic] = false;
+}
+
+void InputState::TypeText(const std::string& latin1) {
+  typed += latin1.substr(0, kMaxTyped - std::min(kMaxTyped, typed.size()));
 }
 
 void InputState::PressButton(int button) {
@@ -92,6 +121,13 @@ int KeyDown(int key) { return ValidKey(key) && g_input.key_down[key] ? 1 : 0; }
 void FlushKeys() {
   std::fill(std::begin(g_input.key_hits), std::end(g_input.key_hits), 0);
   std::fill(std::begin(g_input.key_down), std::end(g_input.key_down), false);
+  g_input.typed.clear();
+}
+
+std::string TakeTypedText() {
+  std::string text;
+  text.swap(g_input.typed);
+  return text;
 }
 
 void FlushMouse() {

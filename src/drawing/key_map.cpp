@@ -1,5 +1,6 @@
 #include "drawing/key_map.h"
 
+#include <SDL_keycode.h>
 #include <SDL_scancode.h>
 
 namespace drawing {
@@ -61,6 +62,103 @@ int VirtualKeyFromScancode(int sc) {
     case SDL_SCANCODE_NONUSBACKSLASH: return 226;
     default: return 0;
   }
+}
+
+}  // namespace drawing
+
+namespace drawing {
+
+namespace {
+
+// Signs by their meaning. A sign that sits on different keys of the US and
+// the German layout keeps the code its key has on the layout that types it
+// unshifted, so the German table's keys (ö 192, ä 222, ü 186, ß 219, ´ 221,
+// < 226) and the US keys keep the codes Windows gives them.
+int VirtualKeyOfSign(int c) {
+  switch (c) {
+    case 0xF6: return 192;  // ö
+    case 0xE4: return 222;  // ä
+    case 0xFC: return 186;  // ü
+    case 0xDF: return 219;  // ß
+    case 0xB4: return 221;  // ´ (dead acute)
+    case '^': return 220;
+    case '#': return 191;
+    case '+': return 187;
+    case '<': return 226;
+    case ';': return 186;
+    case '=': return 187;
+    case ',': return 188;
+    case '-': return 189;
+    case '.': return 190;
+    case '/': return 191;
+    case '`': return 192;
+    case '[': return 219;
+    case '\\': return 220;
+    case ']': return 221;
+    case '\'': return 222;
+    default: return 0;
+  }
+}
+
+bool IsKeypad(int sc) { return sc >= SDL_SCANCODE_KP_DIVIDE && sc <= SDL_SCANCODE_KP_PERIOD; }
+
+}  // namespace
+
+int VirtualKeyFromKey(int keycode, int scancode) {
+  // The keypad means the same on every layout; its keys may report signs
+  // ('/', '*') that belong to other keys.
+  if (IsKeypad(scancode)) return VirtualKeyFromScancode(scancode);
+  if (keycode >= 'a' && keycode <= 'z') return keycode - 'a' + 'A';
+  if (keycode >= '0' && keycode <= '9') return keycode;
+  switch (keycode) {
+    case SDLK_BACKSPACE: return 8;
+    case SDLK_TAB: return 9;
+    case SDLK_RETURN: return 13;
+    case SDLK_ESCAPE: return 27;
+    case SDLK_SPACE: return 32;
+    case SDLK_DELETE: return 46;
+    default: break;
+  }
+  if (int sign = VirtualKeyOfSign(keycode)) return sign;
+  return VirtualKeyFromScancode(scancode);
+}
+
+std::string Latin1FromUtf8(const std::string& utf8) {
+  std::string out;
+  size_t i = 0;
+  while (i < utf8.size()) {
+    const unsigned char lead = static_cast<unsigned char>(utf8[i]);
+    int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+    if (length == 0 || i + size_t(length) > utf8.size()) {
+      ++i;  // a stray or cut byte
+      continue;
+    }
+    unsigned code = length == 1 ? lead : lead & (0x7Fu >> length);
+    bool valid = true;
+    for (int k = 1; k < length; ++k) {
+      const unsigned char next = static_cast<unsigned char>(utf8[i + size_t(k)]);
+      valid = valid && (next >> 6) == 0x2;
+      code = (code << 6) | (next & 0x3Fu);
+    }
+    if (!valid) {
+      ++i;
+      continue;
+    }
+    i += size_t(length);
+    if (code == 0x20AC) {
+      out += '\x80';
+    } else if ((code >= 0x20 && code < 0x7F) || (code >= 0xA0 && code <= 0xFF)) {
+      out += char(code);
+    }
+  }
+  return out;
+}
+
+const char* AltChordText(int virtual_key, bool shift) {
+  if (virtual_key == 'Q') return "@";
+  if (virtual_key == 'E') return "\x80";
+  if (virtual_key == 219 && !shift) return "\\";
+  return nullptr;
 }
 
 }  // namespace drawing

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <set>
 
+#include "drawing/input.h"
 #include "drawing/key_map.h"
 #include "drawing/platform.h"
 #include "drawing/renderer.h"
@@ -96,6 +97,8 @@ class OpenGLRenderer : public Renderer {
     window_ = SDL_CreateWindow(AppTitle().c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
                                wflags);
     if (!window_) return false;
+    // Text inputs take the characters the player's layout produces.
+    SDL_StartTextInput();
     if (depth != 0) {
       SDL_DisplayMode want{}, got{};
       want.w = width;
@@ -397,12 +400,35 @@ int ButtonOf(Uint8 sdl_button) {
   }
 }
 
-// Windows reports the generic shift, control and alt codes for either side.
-int GenericKeyOf(int vk) {
-  if (vk == 160 || vk == 161) return 16;
-  if (vk == 162 || vk == 163) return 17;
-  if (vk == 164 || vk == 165) return 18;
-  return 0;
+// The code each held key was pressed as, by scancode, so that its release
+// matches even if the layout changed while it was held.
+int g_pressed_as[SDL_NUM_SCANCODES] = {};
+// An Alt chord typed its own text; the layout's text for that key is dropped.
+bool g_alt_chord_typed = false;
+
+void KeyEvent(const SDL_KeyboardEvent& key, InputState& input) {
+  const int sc = key.keysym.scancode;
+  if (sc < 0 || sc >= SDL_NUM_SCANCODES) return;
+  g_alt_chord_typed = false;
+  if (key.type == SDL_KEYUP) {
+    const int vk = g_pressed_as[sc] ? g_pressed_as[sc] : VirtualKeyFromKey(key.keysym.sym, sc);
+    g_pressed_as[sc] = 0;
+    input.ReleaseKey(vk);
+    return;
+  }
+  const int vk = key.repeat && g_pressed_as[sc] ? g_pressed_as[sc] : VirtualKeyFromKey(key.keysym.sym, sc);
+  if (!vk) return;
+  // The left Alt key types the German table's Alt signs (AltGr is the
+  // layout's own and types through text events).
+  if (input.key_down[KEY_LALT]) {
+    if (const char* text = AltChordText(vk, input.key_down[KEY_SHIFT])) {
+      input.TypeText(text);
+      g_alt_chord_typed = true;
+    }
+  }
+  if (key.repeat) return;  // held keys repeat by the game's own rules
+  g_pressed_as[sc] = vk;
+  input.PressKey(vk);
 }
 
 }  // namespace
@@ -414,20 +440,11 @@ void PumpWindowEvents(InputState& input) {
     switch (e.type) {
       case SDL_QUIT: input.terminate = true; break;
       case SDL_KEYDOWN:
-      case SDL_KEYUP: {
-        int vk = VirtualKeyFromScancode(e.key.keysym.scancode);
-        if (!vk) break;
-        int generic = GenericKeyOf(vk);
-        if (e.type == SDL_KEYDOWN) {
-          if (e.key.repeat) break;
-          input.PressKey(vk);
-          if (generic) input.PressKey(generic);
-        } else {
-          input.ReleaseKey(vk);
-          if (generic) input.ReleaseKey(generic);
-        }
+      case SDL_KEYUP: KeyEvent(e.key, input); break;
+      case SDL_TEXTINPUT:
+        if (!g_alt_chord_typed) input.TypeText(Latin1FromUtf8(e.text.text));
+        g_alt_chord_typed = false;
         break;
-      }
       case SDL_MOUSEMOTION:
         input.mouse_x = e.motion.x;
         input.mouse_y = e.motion.y;
@@ -449,6 +466,7 @@ void PumpWindowEvents(InputState& input) {
         if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
           for (int k = 1; k < 256; ++k) input.ReleaseKey(k);
           for (int b = 1; b < 4; ++b) input.ReleaseButton(b);
+          std::fill(std::begin(g_pressed_as), std::end(g_pressed_as), 0);
         }
         break;
       default: break;

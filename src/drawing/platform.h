@@ -14,12 +14,19 @@ struct InputState {
   int mouse_hits[4] = {};
   bool key_down[256] = {};
   int key_hits[256] = {};
+  // What was typed since the last TakeTypedText, in order: Latin-1
+  // characters, and '\b' and '\r' for presses of Backspace and Enter.
+  std::string typed;
   bool terminate = false;
 
+  // A side's Shift, Control or Alt also holds the generic code (16, 17,
+  // 18) while either side is held.
   void PressKey(int key);
   void ReleaseKey(int key);
   void PressButton(int button);
   void ReleaseButton(int button);
+  // Appends Latin-1 characters as the keyboard layout produced them.
+  void TypeText(const std::string& latin1);
 };
 
 class Platform {

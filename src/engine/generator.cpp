@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "engine/clock_math.h"
 #include "engine/fresh_draws.h"
 #include "engine/placement.h"
 #include "engine/random.h"
@@ -161,7 +162,7 @@ GenerationResult TSudoku::RunGeneration(int level, int fixed_seed) {
   bool impossible = false;
 
   for (;;) {
-    if ((static_cast<int64_t>(host.MilliSecs()) - t0) % 60 == 0) host.KeepScreenAlive();
+    if (ClockDifference(host.MilliSecs(), t0) % 60 == 0) host.KeepScreenAlive();
     if (tries > maxtries) host.RequestQuit();
 
     SearchValue = 0;

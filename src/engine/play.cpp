@@ -1,6 +1,7 @@
 // The engine's work on the player's maps: copies, checks, hints, score.
 #include <cstring>
 
+#include "engine/clock_math.h"
 #include "engine/random.h"
 #include "engine/score.h"
 #include "engine/sudoku.h"
@@ -71,8 +72,7 @@ int TSudoku::QuorbelIsSolved(int noScore) {
   if (noScore == 0 && host.Finished() == 0) {
     host.LoadHighscores();
     const TSudoku& game = host.GameSudoku();
-    const int elapsed = static_cast<int>(static_cast<unsigned>(host.MilliSecs()) -
-                                         static_cast<unsigned>(host.GameStartTime()));
+    const int elapsed = ClockDifference(host.MilliSecs(), host.GameStartTime());
     const int score = ComputeScore(host.MixItScoreMulti(), game.stats_givenhints, host.CurrentLevel(), elapsed,
                                    host.StoneSetFactor());
     host.SetScore(score);
@@ -124,8 +124,8 @@ void TSudoku::UpdateStats(int kind) {
   TSudokuHost& host = SudokuHost();
   ++stats_usedturns;
   if (stats_lastturntime == 0) stats_lastturntime = host.GameStartTime();
-  const int64_t since_last = static_cast<int64_t>(host.MilliSecs()) - stats_lastturntime;
-  if (since_last > stats_longestturntime) stats_longestturntime = TruncToInt(static_cast<double>(since_last));
-  const int64_t seconds = (static_cast<int64_t>(host.MilliSecs()) - host.GameStartTime()) / 1000;
+  const int since_last = ClockDifference(host.MilliSecs(), stats_lastturntime);
+  if (since_last > stats_longestturntime) stats_longestturntime = since_last;
+  const int seconds = ClockDifference(host.MilliSecs(), host.GameStartTime()) / 1000;
   stats_averageturntime = static_cast<int>(seconds / stats_usedturns);
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "engine/clock_math.h"
 #include "engine/exact_solver.h"
 #include "engine/sudoku_host.h"
 
@@ -43,7 +44,7 @@ PuzzleSetup CreatePuzzle(int level, int seed) {
 
   const int started = host.MilliSecs();
   const GenerationResult generation = sudoku.RunGeneration(level, seed);
-  const int64_t taken = static_cast<int64_t>(host.MilliSecs()) - started;
+  const int taken = ClockDifference(host.MilliSecs(), started);
   host.Print("Generiert in " + std::to_string(taken / 1000) + " sek");
   setup.status = generation.status;
   setup.accepted_level = generation.accepted_level;

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include "engine/clock_math.h"
 #include "engine/sudoku.h"
 
 namespace {
@@ -37,13 +38,13 @@ int TDefaultSudokuHost::CellY(int, int row) { return 75 + BoardOffset(row); }
 int TDefaultSudokuHost::MilliSecs() {
   if (virtual_clock) {
     const int now = virtual_now;
-    virtual_now = static_cast<int>(static_cast<unsigned>(virtual_now) + static_cast<unsigned>(virtual_step));
+    virtual_now = ClockAdd(virtual_now, virtual_step);
     return now;
   }
   const auto since = std::chrono::steady_clock::now().time_since_epoch();
   const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(since).count();
-  // A millisecond counter that wraps like the 32-bit timer it stands for.
-  return static_cast<int>(static_cast<uint32_t>(ms));
+  // The game's clock: milliseconds that wrap from 2^31 - 1 to 0.
+  return ClockAdd(0, static_cast<int>(ms % kClockPeriod));
 }
 
 void TDefaultSudokuHost::Print(const std::string& line) {

@@ -2,7 +2,7 @@
 
 #include "drawing/graphics.h"
 #include "drawing/input.h"
-#include "presentation/clock_math.h"
+#include "engine/clock_math.h"
 
 std::vector<std::shared_ptr<TAnimSprites>>& TAnimSprites::All() {
   static std::vector<std::shared_ptr<TAnimSprites>> all;

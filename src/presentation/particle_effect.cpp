@@ -6,7 +6,7 @@
 #include "drawing/graphics.h"
 #include "drawing/input.h"
 #include "engine/random.h"
-#include "presentation/clock_math.h"
+#include "engine/clock_math.h"
 #include "presentation/game_skin.h"
 
 namespace {

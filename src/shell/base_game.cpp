@@ -1,12 +1,13 @@
 #include "shell/base_game.h"
 
+#include <algorithm>
 #include <cmath>
-#include <cstdint>
 
 #include "drawing/files.h"
 #include "drawing/graphics.h"
 #include "drawing/input.h"
 #include "drawing/messages.h"
+#include "engine/clock_math.h"
 #include "widgets/game_graphics.h"
 #include "widgets/input_trackers.h"
 
@@ -23,8 +24,6 @@ int LastTime = 0;
 float UpdateAccumulator = 0;
 float DrawAccumulator = 0;
 
-// Milliseconds between two clock readings, also across the clock's wrap.
-int Elapsed(int from, int to) { return int(uint32_t(to) - uint32_t(from)); }
 
 }  // namespace
 
@@ -40,18 +39,21 @@ int TBaseGame::GameLoop() {
   KeyWrapper.allowKey(13, 3, 400, 100);
   // A pass that runs several updates would see a press of Escape or F12
   // only when it fell on its last update; presses in the others are kept.
+  // F12 is taken from the updates only: a pass without an update must not
+  // see the same press again (one screenshot per press).
   bool escape_hit = false, f12_hit = false;
   for (;;) {
     if (KeyManager.IsHit(KEY_ESCAPE) || escape_hit) {
       QuitGame = 1;
       break;
     }
-    if (KeyManager.IsHit(KEY_F12) || f12_hit) TakeScreenshot();
+    if (f12_hit) TakeScreenshot();
     f12_hit = false;
     bool idle = true;
     if (LastTime == 0) LastTime = drawing::MilliSecs();
     int now = drawing::MilliSecs();
-    float elapsed = float(Elapsed(LastTime, now) / 1000.0);
+    // A clock that went back (or jumped by more than days) stands for no time.
+    float elapsed = float(std::max(ClockDifference(now, LastTime), 0) / 1000.0);
     LastTime = now;
     UpdateAccumulator += elapsed;
     DrawAccumulator += elapsed;
@@ -77,7 +79,7 @@ int TBaseGame::GameLoop() {
       // Frames that take longer to draw than the time they stand for would
       // pile up without end and starve input: the missed ones are dropped.
       ++frames_drawn;
-      if (Elapsed(frames_started, drawing::MilliSecs()) > frames_drawn * 1000 / 30) {
+      if (ClockDifference(drawing::MilliSecs(), frames_started) > frames_drawn * 1000 / 30) {
         DrawAccumulator = std::fmod(DrawAccumulator, graphicdt);
       }
     }

@@ -7,6 +7,7 @@
 
 #include "drawing/graphics.h"
 #include "drawing/input.h"
+#include "engine/clock_math.h"
 #include "engine/level_code.h"
 #include "presentation/game_skin.h"
 #include "presentation/particle_effect.h"
@@ -192,7 +193,7 @@ void TGame::Draw_BaseGame() {
     const TSpritesPtr front = Sprite("mixit_front");
     const TSpritesPtr mark = Sprite("mixit_mark");
     if (front && mark && MixItTime != 0) {
-      const float left = float(int64_t(MixItTimer) - now) / float(MixItTime);
+      const float left = float(ClockDifference(MixItTimer, now)) / float(MixItTime);
       const float w = 100.0f * (1.0f - left);
       drawing::SetViewport(TruncToInt(front->x + 10), TruncToInt(front->y + 2), front->frameW - 20,
                            front->frameH - 5);

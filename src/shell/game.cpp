@@ -3,8 +3,10 @@
 #include "shell/game.h"
 
 #include "drawing/input.h"
+#include "engine/clock_math.h"
 #include "shell/play_values.h"
 #include "shell/screen_widgets.h"
+#include "support/text_util.h"
 #include "widgets/game_graphics.h"
 
 std::shared_ptr<TGame> Game;
@@ -34,7 +36,7 @@ void TGame::SetGameState(int state) {
 // over to a state tested later lets that screen run in the same pass.
 void TGame::Update() {
   const int now = drawing::MilliSecs();
-  intDeltaTime = (float(now) - IntTimer) / 1000.0f;
+  intDeltaTime = float(ClockDifference(now, TruncToInt(IntTimer))) / 1000.0f;
   IntTimer = float(now);
   if (GameState == GAME_CREATINGGAME) Update_CreatingGame();
   if (GameState == GAME_REPEATGAMEMENU) Update_RepeatGameMenu();

@@ -5,6 +5,7 @@
 
 #include "drawing/graphics.h"
 #include "drawing/input.h"
+#include "engine/clock_math.h"
 #include "presentation/game_skin.h"
 #include "shell/game.h"
 #include "shell/play_values.h"
@@ -58,7 +59,7 @@ void TGame::Update_GameMenu() {
   if (GameState == GAME_CREATINGGAME) StartFromGameMenu();
 
   const int now = drawing::MilliSecs();
-  if (PreviewTimer < now) {
+  if (ClockDifference(PreviewTimer, now) < 0) {
     PreviewTimer = LaterMs(now, 2500);
     PreviewOffset += 3;
     if (PreviewOffset > 6) PreviewOffset = 0;

@@ -30,9 +30,14 @@ const char kUsage[] =
     "  move X Y      put the pointer at (X, Y)\n"
     "  click X Y     left click at (X, Y): held 3 updates, then 1 more update\n"
     "  rclick X Y    the same with the right button\n"
-    "  key CODE      press a virtual key (27 Escape, 13 Enter, 123 F12, ...)\n"
-    "  type TEXT     type letters, digits and blanks\n"
+    "  key CODE      press a virtual key (27 Escape, 13 Enter, 123 F12, ...): held\n"
+    "                3 updates, then 1 more update\n"
+    "  keydown CODE  press a virtual key at once and keep it held, e.g. 160 Shift\n"
+    "                or 162 Control around other commands; takes no update\n"
+    "  keyup CODE    release it at once; keydown then keyup is a quick tap\n"
+    "  type TEXT     type each character (any Latin-1 text) as key does\n"
     "  shot FILE     save the last drawn frame as PNG\n"
+    "  clock N       first line only: start the virtual clock at N ms\n"
     "  quit          end the program\n";
 
 }  // namespace

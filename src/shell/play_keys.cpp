@@ -2,6 +2,7 @@
 // share: undo, redo and what follows every move.
 #include <memory>
 
+#include "engine/clock_math.h"
 #include "drawing/input.h"
 #include "engine/sudoku.h"
 #include "shell/game.h"
@@ -83,7 +84,7 @@ void TGame::UpdatePlayKeys() {
       Play.heldArrow = arrow.key;
       Play.arrowRepeatAt = LaterMs(now, kArrowFirstRepeatMs);
     } else if (Play.heldArrow == arrow.key && KeyManager.IsDown(arrow.key)) {
-      if (int(unsigned(now) - unsigned(Play.arrowRepeatAt)) >= 0) {
+      if (ClockDifference(now, Play.arrowRepeatAt) >= 0) {
         fire = true;
         Play.arrowRepeatAt = LaterMs(now, kArrowRepeatMs);
       }

@@ -1,6 +1,7 @@
 // The autosave of the game on the board and its return through "Continue".
 #include <algorithm>
 
+#include "engine/clock_math.h"
 #include "drawing/input.h"
 #include "drawing/messages.h"
 #include "engine/level_code.h"
@@ -12,7 +13,7 @@
 
 namespace {
 
-int MsBetween(int from, int to) { return int(unsigned(to) - unsigned(from)); }
+int MsBetween(int from, int to) { return ClockDifference(to, from); }
 
 // Slots 1 to n hold each of the symbols 1 to n once.
 bool IsPermutation(const std::array<int, 15>& slots, int n) {
@@ -100,8 +101,8 @@ bool TGame::ContinueSavedGame() {
   sudoku.stats_longestturntime = game.stats.longestTurn;
   sudoku.stats_averageturntime = game.stats.averageTurn;
   sudoku.stats_usedundos = game.stats.usedUndos;
-  GameStartTime = int(unsigned(now) - unsigned(game.elapsed));
-  if (GameStartTime == 0) GameStartTime = -1;  // 0 means no game; a millisecond is not worth it
+  GameStartTime = ClockAdd(now, -game.elapsed);
+  if (GameStartTime == 0) GameStartTime = ClockAdd(0, -1);  // 0 means no game; a millisecond is not worth it
   // The turn clock only ever holds the start time, once a hint set it.
   sudoku.stats_lastturntime = game.stats.turnClockStarted ? GameStartTime : 0;
 

@@ -6,9 +6,9 @@
 
 #include "drawing/input.h"
 #include "drawing/messages.h"
+#include "engine/clock_math.h"
 #include "engine/level_code.h"
 #include "engine/random.h"
-#include "presentation/clock_math.h"
 #include "presentation/game_skin.h"
 #include "presentation/particle_effect.h"
 #include "presentation/text_effect.h"
@@ -131,7 +131,7 @@ void TGame::Update_Running() {
 void TGame::UpdateMixItTimer(int now) {
   if (!MixItActivated) return;
   if (MixItTimer == 0) MixItTimer = LaterMs(now, MixItTime);
-  if (MixItTimer >= now) return;
+  if (ClockDifference(MixItTimer, now) >= 0) return;
   MixItTimer = LaterMs(now, MixItTime);
   ReplaceStonesActive = 1;
   ReplaceStonesPosition = 0;
@@ -172,7 +172,7 @@ void TGame::UpdateSweep(int now) {
     ReplaceStonesPosition = 0;
     for (int i = 0; i <= 11; ++i) ReplaceStones[size_t(i)] = ReplaceStonesPreview[size_t(i)];
   }
-  if (ReplaceStonesTimer >= now || !ReplaceStonesActive) return;
+  if (ClockDifference(ReplaceStonesTimer, now) >= 0 || !ReplaceStonesActive) return;
   ReplaceStonesTimer = LaterMs(now, ReplaceStonesTime);
   int column = ReplaceStonesPosition % 9;
   const int row = ReplaceStonesPosition / 9;

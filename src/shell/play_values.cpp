@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "engine/clock_math.h"
 #include "support/localization.h"
 #include "widgets/game_graphics.h"
 
@@ -48,7 +49,7 @@ bool PointerInBox(float x, float y, float width, float height) {
 
 int PlayedMs(int now) {
   const int until = PlayClockStopped ? GameStopTime : now;
-  return int(uint32_t(until) - uint32_t(GameStartTime));
+  return ClockDifference(until, GameStartTime);
 }
 
 void StopPlayClock(int now) {
@@ -57,6 +58,6 @@ void StopPlayClock(int now) {
   GameStopTime = now;
 }
 
-int LaterMs(int now, int ms) { return int(uint32_t(now) + uint32_t(ms)); }
+int LaterMs(int now, int ms) { return ClockAdd(now, ms); }
 
 std::string Text(const std::string& key) { return Localization::GetString(key, ""); }

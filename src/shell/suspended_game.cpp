@@ -1,3 +1,4 @@
+#include "engine/clock_math.h"
 #include "shell/suspended_game.h"
 
 #include <cstdint>
@@ -17,7 +18,7 @@ void TSuspendedGame::Suspend(const TRunningGameView& view, int now) {
 int TSuspendedGame::Resume(int now) {
   if (!active_) return 0;
   active_ = false;
-  return int(uint32_t(now) - uint32_t(since_));
+  return ClockDifference(now, since_);
 }
 
 bool TGame::SuspendRunningGame() {

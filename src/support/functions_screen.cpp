@@ -20,19 +20,9 @@ bool Fits(std::string_view text, int width) { return drawing::TextWidth(std::str
 
 // The length of the longest start of `text`, at most `limit` characters,
 // that is narrower than `width`. Widths only grow as characters are added,
-// so a binary search finds it.
+// so one pass over the characters that fit finds it, however long the text.
 size_t LongestFit(std::string_view text, size_t limit, int width) {
-  size_t low = 0, high = limit;  // Fits(low) is assumed; the answer lies in [low, high]
-  if (!Fits(text.substr(0, 0), width)) return 0;
-  while (low < high) {
-    size_t mid = low + (high - low + 1) / 2;
-    if (Fits(text.substr(0, mid), width)) {
-      low = mid;
-    } else {
-      high = mid - 1;
-    }
-  }
-  return low;
+  return drawing::TextFitLength(text.substr(0, limit), width);
 }
 
 struct LineBreak {

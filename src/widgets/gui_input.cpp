@@ -42,7 +42,9 @@ void TGUIinput::SetOverlayImage(const drawing::ImagePtr& image) {
   if (image && image->width > 0) OverlayImage = image;
 }
 
-void TGUIinput::Update() {}
+// Typing happens once per update, so that no update's keys are missed
+// when several updates run before a frame is drawn.
+void TGUIinput::Update() { TakeTyping(); }
 
 void TGUIinput::TakeTyping() {
   if (!grayedout) {
@@ -57,7 +59,7 @@ void TGUIinput::TakeTyping() {
 }
 
 void TGUIinput::Draw() {
-  TakeTyping();
+  if (int(value.size()) > std::max(maxlength, 0)) value.resize(size_t(std::max(maxlength, 0)));
   const bool focused = HasFocus();
   on = focused ? 1 : 0;
   drawing::SetColor(255, 255, 255);

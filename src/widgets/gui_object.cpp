@@ -118,6 +118,9 @@ int TGUIobject::UpdateAll(const std::string& state, int relocalize) {
   const std::vector<TGUIobjectPtr> widgets = GUIObjectList;
   const int px = GameGraphics.MouseX();
   const int py = GameGraphics.MouseY();
+  // Widgets marked pressed by this update's hit; an open list may take the
+  // hit for itself later in the pass, and then they were never pressed.
+  std::vector<TGUIobject*> pressed_by_hit;
   for (const TGUIobjectPtr& w : widgets) {
     const bool ownState = w->forstateonly == state;
     if (!ownState && !state.empty()) continue;
@@ -125,14 +128,20 @@ int TGUIobject::UpdateAll(const std::string& state, int relocalize) {
     const bool inside = StrictlyInside(*w, px, py);
     if ((w->clickable && !ownState) || !inside) w->ResetPointerFlags();
     if (w->clickable && w->typ != "background" && inside) {
-      if (MouseManager.IsDown(1)) {
-        ActiveUid = w->uid;
+      // The press is marked from its first update, so that one released
+      // before it was ever seen held (a tap) still completes over the
+      // widget; the focus waits for the press to be held or completed, as
+      // an open list would take this very hit for itself.
+      if (MouseManager.IsHit(1) || MouseManager.IsDown(1)) {
+        if (MouseManager.IsDown(1)) ActiveUid = w->uid;
+        if (MouseManager.IsHit(1)) pressed_by_hit.push_back(w.get());
         w->MouseIsDown = 1;
         w->MouseIsDownX = px;
         w->MouseIsDownY = py;
       }
       w->mouseover = 1;
       if (MouseManager.isUp(1) && w->MouseIsDown == 1) {
+        if (MouseManager.isTap(1)) ActiveUid = w->uid;
         w->Clicked = 1;
         w->clickedX = px;
         w->clickedY = py;
@@ -141,6 +150,9 @@ int TGUIobject::UpdateAll(const std::string& state, int relocalize) {
     }
     w->CaptureAndTranslateCaption(relocalize);
     w->Update();
+  }
+  if (!MouseManager.IsHit(1)) {
+    for (TGUIobject* w : pressed_by_hit) w->MouseIsDown = 0;
   }
   return 0;
 }

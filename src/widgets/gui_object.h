@@ -62,7 +62,8 @@ class TGUIobject : public std::enable_shared_from_this<TGUIobject> {
   static int UpdateAll(const std::string& state, int relocalize);
   static int DisplaceAll(const std::string& state, int dx, int dy);
   static int DrawAll(const std::string& state, int relocalize);
-  // `text` with the keys that fire in this update applied (German layout).
+  // `text` with what was typed in this update applied: the characters of
+  // the player's keyboard layout, Backspace and Enter (sets EnterPressed).
   virtual std::string Input2Value(std::string text);
   // -1 when `other` holds the focus, else 1.
   int Compare(const TGUIobject& other) const;

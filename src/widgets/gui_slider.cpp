@@ -8,6 +8,7 @@
 #include "widgets/game_graphics.h"
 #include "widgets/gui_frame.h"
 #include "widgets/gui_resources.h"
+#include "widgets/input_trackers.h"
 
 namespace {
 // Strip cells.
@@ -30,7 +31,15 @@ TGUISliderPtr TGUISlider::Create(int x, int y, int width, int minvalue, int maxv
   return returnIt == 1 ? slider : nullptr;
 }
 
-void TGUISlider::Update() {}
+void TGUISlider::Update() {
+  // Held, the slider follows the pointer as it is drawn; a tap may end
+  // before any frame was drawn, so it sets the value where it ended.
+  if (Clicked != 1 || !MouseManager.isTap(1)) return;
+  const int step = Step();
+  if (step <= 0) return;
+  const int p = TruncToInt(clickedX - x + step / 2.0);
+  actvalue = std::clamp(p / step, minvalue, std::max(minvalue, maxvalue));
+}
 
 int TGUISlider::Step() const {
   // The range must span more than one step; a smaller one would divide by 0.

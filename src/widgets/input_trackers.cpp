@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "drawing/input.h"
+#include "engine/clock_math.h"
 
 TMouseManager MouseManager;
 TKeyManager KeyManager;
@@ -37,6 +38,7 @@ void TMouseManager::changeStatus(int boxes) {
   }
   for (int b = 1; b <= 3; ++b) {
     int& s = _iKeyStatus[std::size_t(b)];
+    const int before = s;
     // Buttons start from the press counter, so a click shorter than one
     // update still counts; the counter is only asked in the normal state.
     if (s == KEY_STATE_NORMAL) {
@@ -44,11 +46,17 @@ void TMouseManager::changeStatus(int boxes) {
     } else {
       s = Advance(s, false, drawing::MouseDown(b) != 0);
     }
+    _tapped[std::size_t(b)] = before == KEY_STATE_HIT && s == KEY_STATE_UP;
   }
 }
 
+int TMouseManager::isTap(int button) const { return ValidButton(button) && _tapped[std::size_t(button)] ? 1 : 0; }
+
 int TMouseManager::resetKey(int button) {
-  if (ValidButton(button)) _iKeyStatus[std::size_t(button)] = KEY_STATE_UP;
+  if (ValidButton(button)) {
+    _iKeyStatus[std::size_t(button)] = KEY_STATE_UP;
+    _tapped[std::size_t(button)] = false;
+  }
   return KEY_STATE_UP;
 }
 
@@ -58,15 +66,39 @@ int TMouseManager::getStatus(int button) const {
 
 void TKeyManager::changeStatus() {
   for (int k = 1; k <= 255; ++k) {
-    bool down = drawing::KeyDown(k) != 0;
-    _iKeyStatus[std::size_t(k)] = Advance(_iKeyStatus[std::size_t(k)], down, down);
+    int& s = _iKeyStatus[std::size_t(k)];
+    const int before = s;
+    const bool down = drawing::KeyDown(k) != 0;
+    // Like the buttons, a key starts from its press counter as well, so a
+    // tap between two updates is seen.
+    const bool pressed = s == KEY_STATE_NORMAL && (drawing::KeyHit(k) > 0 || down);
+    s = Advance(s, pressed, down);
+    _tapped[std::size_t(k)] = before == KEY_STATE_HIT && s == KEY_STATE_UP;
   }
+  _typed = drawing::TakeTypedText();
+}
+
+int TKeyManager::isTap(int key) const { return ValidKey(key) && _tapped[std::size_t(key)] ? 1 : 0; }
+
+int TKeyManager::takeTap(int key) {
+  if (!isTap(key)) return 0;
+  _tapped[std::size_t(key)] = false;
+  return 1;
+}
+
+std::string TKeyManager::takeTyped() {
+  std::string typed;
+  typed.swap(_typed);
+  return typed;
 }
 
 int TKeyManager::getStatus(int key) const { return ValidKey(key) ? _iKeyStatus[std::size_t(key)] : KEY_STATE_NORMAL; }
 
 int TKeyManager::resetKey(int key) {
-  if (ValidKey(key)) _iKeyStatus[std::size_t(key)] = KEY_STATE_UP;
+  if (ValidKey(key)) {
+    _iKeyStatus[std::size_t(key)] = KEY_STATE_UP;
+    _tapped[std::size_t(key)] = false;
+  }
   return KEY_STATE_UP;
 }
 
@@ -86,6 +118,11 @@ int TKeyWrapper::pressedKey(int key) {
   if (!ValidKey(key)) return 0;
   int state = KeyManager.getStatus(key);
   int rule = _iKeySet[std::size_t(key)][0];
+  // A tap acts once, in the update it ended, whatever the repeat timer says.
+  if (rule != 0 && KeyManager.takeTap(key)) {
+    firedNow(key);
+    return 1;
+  }
   if (state == KEY_STATE_NORMAL || state == KEY_STATE_UP) return 0;
   if (state == KEY_STATE_HIT && (rule & 1)) return hitKey(key);
   if (rule & 2) return holdKey(key);
@@ -101,12 +138,19 @@ int TKeyWrapper::holdKey(int key) {
   if (!ValidKey(key)) return 0;
   auto& row = _iKeySet[std::size_t(key)];
   if (!(row[0] & 2)) return 0;
-  int now = drawing::MilliSecs();
-  if (now > row[3]) {
-    row[3] = now + row[2];
+  const int now = drawing::MilliSecs();
+  // A next-fire time further ahead than one interval was never set by
+  // this clock's recent past (never fired, or fired days ago).
+  const int wait = ClockDifference(row[3], now);
+  if (row[3] == 0 || wait < 0 || wait > row[2]) {
+    row[3] = ClockAdd(now, row[2]);
     return 1;
   }
   return 0;
+}
+
+void TKeyWrapper::firedNow(int key) {
+  if (ValidKey(key)) _iKeySet[std::size_t(key)][3] = ClockAdd(drawing::MilliSecs(), _iKeySet[std::size_t(key)][2]);
 }
 
 void TKeyWrapper::resetKey(int key) {

@@ -1,5 +1,9 @@
 // Image fonts: the loader chain, text metrics and glyph placement.
+#include <chrono>
+#include <cstdio>
 #include <fstream>
+#include <functional>
+#include <vector>
 
 #include "drawing/font.h"
 #include "drawing_fixture.h"
@@ -131,4 +135,64 @@ TEST_F(SoftwareCanvas, TrueTypeFontsRenderWithBoldWider) {
   DrawText("Wide text", 1, 1);
   EXPECT_GT(Lit(), plain_lit);
   EXPECT_GE(TextWidth("Wide text"), plain_width);
+}
+
+namespace {
+
+// The whole canvas, to compare two drawings pixel by pixel.
+std::vector<uint32_t> Canvas() {
+  auto pix = GrabPixmap(0, 0, GraphicsWidth(), GraphicsHeight());
+  std::vector<uint32_t> out;
+  for (int y = 0; y < pix->height(); ++y)
+    for (int x = 0; x < pix->width(); ++x) out.push_back(pix->ReadPixel(x, y));
+  return out;
+}
+
+}  // namespace
+
+TEST_F(SoftwareCanvas, VeryLongTextsShowTheSamePixelsAsTheirVisiblePart) {
+  SetImageFont(nullptr);
+  const int w = TextWidth("W");
+  ASSERT_GT(w, 0);
+  const std::string far(200000, 'W');
+  auto compare = [&](const std::string& long_text, float long_x, const std::string& short_text, float short_x,
+                     const char* what) {
+    Cls();
+    DrawText(long_text, long_x, 20);
+    const auto drawn = Canvas();
+    Cls();
+    DrawText(short_text, short_x, 20);
+    EXPECT_EQ(drawn, Canvas()) << what;
+    EXPECT_GT(Lit(), 30) << what;
+  };
+  compare("Gridlet " + far, 2, "Gridlet " + std::string(64, 'W'), 2, "running off the right");
+  SetViewport(10, 5, 40, 30);
+  compare(far + "Grid", float(20 - 200000 * w), std::string(8, 'W') + "Grid", float(20 - 8 * w),
+          "coming in from the left into a viewport");
+  SetViewport(0, 0, 64, 48);
+  SetRotation(90);
+  SetScale(2, 2);
+  compare("Gridlet " + far, 30, "Gridlet " + std::string(64, 'W'), 30, "turned and scaled");
+  SetRotation(-90);
+  compare("Gridlet " + far, 30, "Gridlet " + std::string(64, 'W'), 30, "turned the other way");
+  SetTransform(0, 1, 1);
+}
+
+TEST_F(SoftwareCanvas, AMegabyteOfTextDrawsAboutAsFastAsItIsMeasured) {
+  SetImageFont(nullptr);
+  const std::string megabyte(1 << 20, 'x');
+  auto time_ms = [](const std::function<void()>& f) {
+    const auto start = std::chrono::steady_clock::now();
+    f();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+  };
+  int width = 0;
+  const double measured = time_ms([&] { width = TextWidth(megabyte); });
+  const double drawn = time_ms([&] { DrawText(megabyte, 5, 5); });
+  std::printf("1 MB of text: measured in %.1f ms, drawn in %.1f ms\n", measured, drawn);
+  EXPECT_GT(width, 1 << 20);
+  EXPECT_GT(Lit(), 30);
+  // Glyphs far outside the canvas must cost about as little as measuring
+  // them (drawing them all took a hundred times longer).
+  EXPECT_LT(drawn, 10 * measured + 5);
 }

@@ -10,7 +10,8 @@ class ManualClock : public drawing::Platform {
   int now;
   void Poll(drawing::InputState&) override {}
   int Millis() override { return now; }
-  void Sleep(int ms) override { now += ms; }
+  // Wraps from 2^31 - 1 to 0 as the real clock does.
+  void Sleep(int ms) override { now = int((static_cast<long long>(now) + ms) % (1LL << 31)); }
   bool IsVirtual() const override { return virtual_; }
 
  private:

@@ -14,6 +14,14 @@ wait 30
 key 123
 wait 5
 shot a.png
+# a tap shorter than one update, then a press held for 40 updates
+keydown 123
+keyup 123
+wait 5
+keydown 123
+wait 40
+keyup 123
+wait 5
 quit
 SCRIPT
 
@@ -24,6 +32,9 @@ read -r w h colours < <("$PNGINFO" a.png)
 [ "$colours" -gt 10 ] || fail "shot looks blank ($colours colours)"
 [ -f screenshots/screen000.png ] || fail "F12 wrote no screenshot"
 grep -q "Screenshot saved as screenshots/screen000.png" out1.txt || fail "no screenshot log line"
+# One screenshot per press, however many passes of the loop see it.
+shots="$(ls screenshots | tr '\n' ' ')"
+[ "$shots" = "screen000.png screen001.png screen002.png " ] || fail "three presses of F12 wrote: $shots"
 
 mv a.png first.png
 rm -f screenshots/*

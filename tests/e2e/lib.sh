@@ -20,15 +20,32 @@ fail() {
 
 # Starts the game in a fresh work folder inside its own Xvfb screen and
 # gives its window the focus. Sets work, game (pid) and window; cleans up
-# on exit.
+# on exit. An argument names the keyboard layout (setxkbmap) to type with.
 start_game_in_xvfb() {
+  local layout="${1:-}"
   work="$(e2e_workdir)"
-  local display=":$((90 + RANDOM % 100))"
-  Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp > /dev/null 2>&1 &
-  xvfb=$!
+  # A random display number; another one when that one is taken.
+  local attempt
+  for attempt in 1 2 3 4 5; do
+    export DISPLAY=":$((100 + RANDOM % 800))"
+    Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp > /dev/null 2>&1 &
+    xvfb=$!
+    for _ in $(seq 50); do
+      kill -0 "$xvfb" 2> /dev/null || break
+      xdpyinfo > /dev/null 2>&1 && break
+      sleep 0.1
+    done
+    kill -0 "$xvfb" 2> /dev/null && xdpyinfo > /dev/null 2>&1 && break
+  done
   trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
-  export DISPLAY="$display"
-  for _ in $(seq 50); do xdpyinfo > /dev/null 2>&1 && break; sleep 0.1; done
+  kill -0 "$xvfb" 2> /dev/null || fail "Xvfb did not start"
+  if [ -n "$layout" ]; then
+    setxkbmap "$layout" || fail "setxkbmap $layout failed"
+    layout_active=0
+    # Some X servers take the request without changing their keymap.
+    xkbcomp -xkb "$DISPLAY" "$work/.keymap" 2> /dev/null
+    grep -q "^xkb_symbols.*+$layout[+(\"]" "$work/.keymap" && layout_active=1
+  fi
   cd "$work"
   LIBGL_ALWAYS_SOFTWARE=1 "$GRIDLET_BIN" > game.log 2>&1 &
   game=$!

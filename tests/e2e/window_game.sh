@@ -6,7 +6,7 @@
 source "$(dirname "$0")/lib.sh"
 
 start_game_in_xvfb
-# Buttons and keys are sampled once per update (1/60 s): a real press is held.
+# Presses held like a person holds them (window_taps.sh sends instant ones).
 click() {
   xdotool mousemove --window "$window" "$1" "$2"
   sleep 0.2

@@ -7,7 +7,7 @@ start_game_in_xvfb
 sleep 1
 xdotool mousemove --window "$window" 300 100
 sleep 0.5
-# Keys are read as held once per update (1/60 s): a real press lasts longer.
+# A press held like a person holds it (window_taps.sh sends instant ones).
 press() { xdotool keydown "$1"; sleep 0.2; xdotool keyup "$1"; }
 press F12
 for _ in $(seq 50); do [ -f screenshots/screen000.png ] && break; sleep 0.1; done

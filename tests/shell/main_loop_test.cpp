@@ -184,6 +184,41 @@ TEST_F(Loop, EscapeInAMiddleUpdateOfAPassEndsTheLoop) {
   EXPECT_LE(game.updates, 40);
 }
 
+TEST_F(Loop, KeepsItsRateAcrossTheClocksWrap) {
+  clock_->now = 2147483647 - 2500;  // the clock starts again at 0 in 2.5 s
+  RecordingGame game(clock_);
+  int frames_at_wrap = -1;
+  game.on_update = [&](int n) {
+    if (clock_->now < 100000 && frames_at_wrap < 0) frames_at_wrap = game.frames;
+    if (n == 300) QuitGame = 1;
+  };
+  game.GameLoop();
+  EXPECT_LT(clock_->now, 100000) << "the clock wrapped during the run";
+  EXPECT_NEAR(clock_->now, 2500, 60) << "300 updates took 5 s across the wrap";
+  EXPECT_NEAR(game.frames, 150, 2);
+  for (const auto& [time, n] : game.updates_at) EXPECT_EQ(n, 1) << "one update per pass at " << time;
+}
+
+TEST_F(Loop, OnePressOfF12IsOneScreenshot) {
+  TempDir dir;
+  auto old = std::filesystem::current_path();
+  std::filesystem::current_path(dir.str());
+  std::filesystem::create_directory("screenshots");
+  RecordingGame game(clock_);
+  game.on_update = [&](int n) {
+    if (n == 10) drawing::Input().PressKey(123);  // held for 20 updates, about 300 passes
+    if (n == 30) drawing::Input().ReleaseKey(123);
+    if (n == 40) {  // then a tap shorter than one update
+      drawing::Input().PressKey(123);
+      drawing::Input().ReleaseKey(123);
+    }
+    if (n == 60) QuitGame = 1;
+  };
+  game.GameLoop();
+  EXPECT_EQ(drawing::ReadDir("screenshots").size(), 2u);
+  std::filesystem::current_path(old);
+}
+
 TEST(Screenshots, NamesHaveAtLeastThreeDigits) {
   EXPECT_EQ(ScreenshotName(0), "screenshots/screen000.png");
   EXPECT_EQ(ScreenshotName(42), "screenshots/screen042.png");

@@ -50,13 +50,14 @@ TEST_F(Registry, PressesThatDoNotEndOverTheButtonAreNoClicks) {
   TGUIobject::UpdateAll("StartMenu", 0);
   EXPECT_EQ(b->GetClicks(), 0);
 
-  // Pressed and released between two updates: never seen held.
+  // A tap that starts over it and ends elsewhere before the next update.
   Step();
   MoveTo(150, 110);
   Press();
   Release();
   Step();
   TGUIobject::UpdateAll("StartMenu", 0);
+  MoveTo(400, 400);
   Step();
   TGUIobject::UpdateAll("StartMenu", 0);
   EXPECT_EQ(b->GetClicks(), 0);
@@ -66,6 +67,70 @@ TEST_F(Registry, PressesThatDoNotEndOverTheButtonAreNoClicks) {
   EXPECT_EQ(b->GetClicks(), 0);
   ClickAt(150, 136, "StartMenu");
   EXPECT_EQ(b->GetClicks(), 0);
+}
+
+TEST_F(Registry, TapsShorterThanAnUpdateAreWholeClicks) {
+  auto b = Button(100, 100, "OK", "StartMenu");
+  auto other = Button(100, 200, "Other", "StartMenu");
+  // Pressed and released between two updates, then pressed and released
+  // within one update: both complete in the update that sees the release.
+  for (bool within_one_update : {false, true}) {
+    MoveTo(150, 110);
+    Press();
+    if (!within_one_update) Release();
+    Step();
+    TGUIobject::UpdateAll("StartMenu", 0);
+    EXPECT_EQ(b->Clicked, 0) << "not before the release is seen";
+    Release();
+    Step();
+    TGUIobject::UpdateAll("StartMenu", 0);
+    EXPECT_EQ(b->GetClicks(), 1);
+    EXPECT_EQ(ActiveUid, b->uid) << "a tap takes the focus as a held press does";
+    EXPECT_EQ(other->GetClicks(), 0);
+    Step();
+    TGUIobject::UpdateAll("StartMenu", 0);
+    EXPECT_EQ(b->GetClicks(), 0) << "one tap, one click";
+  }
+  // A tap through the empty state still completes nothing.
+  MoveTo(150, 210);
+  Press();
+  Release();
+  for (int i = 0; i < 3; ++i) {
+    Step();
+    TGUIobject::UpdateAll("", 0);
+  }
+  EXPECT_EQ(other->Clicked, 0);
+}
+
+TEST_F(Registry, TapsOpenAndChooseFromAListWithoutClickingBeneath) {
+  auto list = TGUIDropDown::Create(300, 100, 160, 0, 1, 0, "List", 1, "S");
+  list->AddEntry("one", 1);
+  list->AddEntry("two", 2);
+  int changed_to = -1;
+  list->OnChange_ = [&](int id) {
+    changed_to = id;
+    return 0;
+  };
+  auto beneath = Button(300, 140, "Beneath", "S");
+  auto tap = [&](int x, int y) {
+    MoveTo(x, y);
+    Press();
+    Release();
+    for (int i = 0; i < 3; ++i) {
+      Step();
+      TGUIobject::UpdateAll("S", 0);
+    }
+  };
+  tap(380, 110);
+  ASSERT_EQ(ActiveUid, list->uid) << "a tap on the box opens the list";
+  drawing::SetImageFont(list->UseFont);
+  const int row = drawing::TextHeight("two");
+  tap(380, 100 + 35 + row + row / 2);  // the second entry, over the button
+  EXPECT_EQ(changed_to, 2);
+  EXPECT_EQ(list->ListPosClicked, 1);
+  EXPECT_EQ(ActiveUid, 0) << "the list closed";
+  EXPECT_EQ(beneath->GetClicks(), 0) << "the list took the tap";
+  EXPECT_EQ(beneath->MouseIsDown, 0) << "and the button beneath does not look pressed";
 }
 
 TEST_F(Registry, OnlyWidgetsOfTheStateAndClickableOnesTakePart) {

@@ -1,10 +1,9 @@
-// The keyboard table of the text inputs.
+// Typing into a text input: characters as the layout typed them, in order,
+// with Backspace and Enter among them and repeating while held.
 #include "widget_fixture.h"
 #include "widgets/gui_input.h"
 
 namespace {
-
-constexpr int kShift = 160, kRightShift = 161, kAlt = 164;
 
 class TextEntry : public WidgetTest {
  protected:
@@ -12,82 +11,62 @@ class TextEntry : public WidgetTest {
     WidgetTest::SetUp();
     field_ = TGUIinput::Create(0, 0, 200, 30, 1, "", 20, 1, "S");
   }
-  // Holds the modifiers, then the keys, so that the keys fire in the
-  // update after they went down; returns what the table makes of `text`.
-  std::string Type(const std::string& text, std::initializer_list<int> keys, std::initializer_list<int> modifiers = {}) {
-    for (int m : modifiers) drawing::Input().PressKey(m);
+  // One update, then what the field makes of `text` with this update's typing.
+  std::string Update(const std::string& text) {
     Step();
-    Step();
-    for (int k : keys) drawing::Input().PressKey(k);
-    Step();
-    Step();
-    std::string result = field_->Input2Value(text);
-    for (int k : keys) drawing::Input().ReleaseKey(k);
-    for (int m : modifiers) drawing::Input().ReleaseKey(m);
-    Step();
-    Step();
-    clock_->now += 1000;  // past every key's repeat time
-    return result;
+    return field_->Input2Value(text);
+  }
+  void Tap(int key) {
+    drawing::Input().PressKey(key);
+    drawing::Input().ReleaseKey(key);
   }
   TGUIinputPtr field_;
 };
 
 }  // namespace
 
-TEST_F(TextEntry, LettersFollowShiftAndTwoLettersFollowAlt) {
-  EXPECT_EQ(Type("", {'A'}), "a");
-  EXPECT_EQ(Type("", {'Z'}, {kShift}), "Z");
-  EXPECT_EQ(Type("", {'Q'}, {kRightShift}), "Q");
-  EXPECT_EQ(Type("x", {'E'}, {kAlt}), "x\x80");
-  EXPECT_EQ(Type("x", {'Q'}, {kAlt, kShift}), "x@") << "Alt is asked before Shift";
-  EXPECT_EQ(Type("x", {'A'}, {kAlt}), "xa") << "other letters ignore Alt";
+TEST_F(TextEntry, CharactersComeAsTheLayoutTypedThem) {
+  drawing::Input().TypeText("J\xFCrgen O'Neil @=+ \xDF\x80");
+  EXPECT_EQ(Update(""), "J\xFCrgen O'Neil @=+ \xDF\x80");
+  EXPECT_EQ(field_->Input2Value("x"), "x") << "taken once per update";
+  drawing::Input().TypeText("y");
+  Step();
+  EXPECT_EQ(Update("a"), "a") << "an update nobody typed in loses its text, later fields do not get it";
 }
 
-TEST_F(TextEntry, TheGermanRowOfDigitsAndSigns) {
-  EXPECT_EQ(Type("ab", {'7'}, {kShift}), "ab/");
-  EXPECT_EQ(Type("", {'0'}, {kShift}), "=");
-  EXPECT_EQ(Type("", {'2'}, {kShift}), "\"");
-  EXPECT_EQ(Type("", {'3'}, {kShift}), "\xA7");
-  EXPECT_EQ(Type("", {'5'}), "5");
-  EXPECT_EQ(Type("", {192}), "\xF6");
-  EXPECT_EQ(Type("", {222}, {kShift}), "\xC4");
-  EXPECT_EQ(Type("", {186}), "\xFC");
-  EXPECT_EQ(Type("", {219}), "\xDF");
-  EXPECT_EQ(Type("", {219}, {kShift}), "?");
-  EXPECT_EQ(Type("", {219}, {kAlt}), "\\");
-  EXPECT_EQ(Type("", {219}, {kAlt, kShift}), "?") << "Shift is asked before Alt here";
-  EXPECT_EQ(Type("", {221}), "\xB4");
-  EXPECT_EQ(Type("", {226}, {kShift}), ">");
-  EXPECT_EQ(Type("", {189}, {kShift}), "_");
-  EXPECT_EQ(Type("", {190}), ".");
-}
-
-TEST_F(TextEntry, KeypadSpaceBackspaceAndEnter) {
-  EXPECT_EQ(Type("", {96}), "0");
-  EXPECT_EQ(Type("", {105}, {kShift}), "9") << "the keypad ignores Shift";
-  EXPECT_EQ(Type("", {106}), "*");
-  EXPECT_EQ(Type("", {110}), ",");
-  EXPECT_EQ(Type("a", {32}), "a ");
-  EXPECT_EQ(Type("ab", {8}), "a");
-  EXPECT_EQ(Type("", {8}), "");
+TEST_F(TextEntry, BackspaceAndEnterActWhereTheyWereTyped) {
+  // "a", Backspace, "b" faster than one update: the Backspace takes the "a".
+  drawing::Input().TypeText("a");
+  Tap(drawing::KEY_BACKSPACE);
+  drawing::Input().TypeText("b");
+  EXPECT_EQ(Update("x"), "xb");
+  Step();  // the Backspace goes up
+  Tap(drawing::KEY_BACKSPACE);
+  EXPECT_EQ(Update(""), "") << "nothing to remove is no fault";
   EXPECT_EQ(field_->EnterPressed, 0);
-  EXPECT_EQ(Type("ab", {13}), "ab");
+  Step();
+  Tap(drawing::KEY_ENTER);
+  EXPECT_EQ(Update("ab"), "ab");
   EXPECT_EQ(field_->EnterPressed, 1);
 }
 
-TEST_F(TextEntry, KeysFiringTogetherAppendInTableOrder) {
-  // Letters, then digits, then Backspace (which takes the digit back).
-  EXPECT_EQ(Type("", {'1', 'B', 'A', 8}), "ab");
-  EXPECT_EQ(Type("", {'1', 'B', 'A', 32}), "ab1 ");
-}
-
-TEST_F(TextEntry, AKeyTypesOnlyFromItsSecondUpdate) {
-  drawing::Input().PressKey('A');
-  Step();
-  EXPECT_EQ(field_->Input2Value(""), "") << "the first update of a press only marks it";
-  Step();
-  EXPECT_EQ(field_->Input2Value(""), "a");
-  EXPECT_EQ(field_->Input2Value(""), "") << "a second ask in the same update does not repeat";
+TEST_F(TextEntry, HeldBackspaceRepeatsEveryHundredMilliseconds) {
+  drawing::Input().PressKey(drawing::KEY_BACKSPACE);
+  std::string text = "abcdefghijklmnop";
+  std::vector<size_t> lengths;
+  for (int update = 0; update < 20; ++update) {  // 17 ms each
+    text = Update(text);
+    lengths.push_back(text.size());
+  }
+  drawing::Input().ReleaseKey(drawing::KEY_BACKSPACE);
+  // One at the press, then one each time 100 ms have passed (at 102, 204, 306 ms).
+  EXPECT_EQ(lengths.front(), 15u);
+  EXPECT_EQ(lengths[5], 15u);
+  EXPECT_EQ(lengths[6], 14u);
+  EXPECT_EQ(lengths.back(), 12u);
+  text = Update(text);
+  text = Update(text);
+  EXPECT_EQ(text.size(), 12u) << "released: no more";
 }
 
 TEST_F(TextEntry, AnEmptiedFieldTypesWithoutItsPlaceholderBlanks) {

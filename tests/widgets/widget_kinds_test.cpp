@@ -89,37 +89,62 @@ TEST_F(WidgetKinds, InputTypesWhileFocusedUpToItsLimitAndLetsGoOnEnter) {
   auto narrow = TGUIinput::Create(0, 0, 10, 50, 1, "", 8, 1, "S");
   EXPECT_EQ(narrow->width, 40);
   auto input = TGUIinput::Create(100, 100, 200, 50, 1, "ab", 8, 1, "S");
-  auto typeKey = [&](int key) {
+  // A key as a keyboard sends it: its press and the character it types,
+  // each update running the registry as the screens do.
+  auto typeKey = [&](int key, const std::string& text) {
     drawing::Input().PressKey(key);
+    drawing::Input().TypeText(text);
     Step();
+    TGUIobject::UpdateAll("S", 0);
+    drawing::Input().ReleaseKey(key);
     Step();
     TGUIobject::UpdateAll("S", 0);
     TGUIobject::DrawAll("S", 0);
-    drawing::Input().ReleaseKey(key);
-    Step();
-    Step();
   };
-  typeKey('C');
+  typeKey('C', "c");
   EXPECT_EQ(input->value, "ab") << "not focused yet";
   ClickAt(150, 120, "S");
   ASSERT_EQ(ActiveUid, input->uid);
-  for (int key = 'C'; key <= 'L'; ++key) typeKey(key);
+  for (char c = 'c'; c <= 'l'; ++c) typeKey(c - 32, std::string(1, c));
   EXPECT_EQ(input->value, "abcdefgh");
-  typeKey(8);
+  typeKey(8, "");
   EXPECT_EQ(input->value, "abcdefg");
-  typeKey(13);
+  drawing::Input().PressKey(13);
+  Step();
+  TGUIobject::UpdateAll("S", 0);
   EXPECT_EQ(input->EnterPressed, 1);
-  EXPECT_EQ(ActiveUid, input->uid) << "the focus goes with the next frame";
-  TGUIobject::DrawAll("S", 0);
+  EXPECT_EQ(ActiveUid, input->uid) << "the focus goes with the next update";
+  drawing::Input().ReleaseKey(13);
+  Step();
+  TGUIobject::UpdateAll("S", 0);
   EXPECT_EQ(ActiveUid, 0);
   EXPECT_EQ(input->EnterPressed, 0);
-  typeKey('Z');
+  typeKey('Z', "z");
   EXPECT_EQ(input->value, "abcdefg");
 
   input->grayedout = 1;
   ClickAt(150, 120, "S");
-  typeKey('Z');
+  typeKey('Z', "z");
   EXPECT_EQ(input->value, "abcdefg") << "a grayed-out input takes no typing";
+}
+
+TEST_F(WidgetKinds, TapsFocusAnInputAndSetASlider) {
+  auto input = TGUIinput::Create(100, 100, 200, 50, 1, "", 8, 1, "S");
+  auto slider = TGUISlider::Create(100, 300, 100, 0, 11, 1, "", 1, "S");
+  auto tap = [&](int x, int y) {
+    MoveTo(x, y);
+    Press();
+    Release();
+    for (int i = 0; i < 3; ++i) {
+      Step();
+      TGUIobject::UpdateAll("S", 0);
+    }
+  };
+  tap(150, 120);
+  EXPECT_EQ(ActiveUid, input->uid);
+  tap(147, 310);  // no frame drawn in between
+  EXPECT_EQ(slider->actvalue, 5);
+  EXPECT_NE(ActiveUid, input->uid);
 }
 
 TEST_F(WidgetKinds, InputTextLongerThanTheLimitIsCut) {
