@@ -2,8 +2,8 @@
 // share: undo, redo and what follows every move.
 #include <memory>
 
-#include "engine/clock_math.h"
 #include "drawing/input.h"
+#include "engine/clock_math.h"
 #include "engine/sudoku.h"
 #include "shell/game.h"
 #include "shell/play_values.h"

@@ -1,9 +1,9 @@
-#include "engine/clock_math.h"
 #include "shell/suspended_game.h"
 
 #include <cstdint>
 
 #include "drawing/input.h"
+#include "engine/clock_math.h"
 #include "presentation/game_skin.h"
 #include "shell/game.h"
 #include "shell/play_values.h"

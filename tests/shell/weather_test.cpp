@@ -16,14 +16,14 @@ TEST_F(GameTest, WeatherSpawnsOncePerEffectTimeAcrossTheClockWrap) {
   skin.effect1_type = "snow";
   skin.effect1_amount = 5;
   skin.effect1_time = TGameSkin::kMaxEffectTime;
-  skin.effect1_timer = 0;
-  // Far enough below the int limit for the steps, near enough that the next
-  // spawn time wraps.
+  // Far enough below the clock's limit for the steps, near enough that the
+  // next spawn time wraps; the first spawn is due.
   GameClock::now = INT_MAX - 5000;
+  skin.effect1_timer = GameClock::now - 1;
   Step();
   const size_t afterFirst = TParticleEffect::All().Size();
   EXPECT_EQ(afterFirst, 3u) << "one effect with its two groups";
-  EXPECT_LT(skin.effect1_timer, 0) << "the next spawn lies across the wrap";
+  EXPECT_LT(skin.effect1_timer, GameClock::now) << "the next spawn lies across the wrap";
   Step(200);
   EXPECT_EQ(TParticleEffect::All().Size(), afterFirst) << "spawned again before its time";
   EXPECT_LE(TParticleEffect::LiveParticles(), size_t(TParticleEffect::kMaxLiveParticles));

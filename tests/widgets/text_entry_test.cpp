@@ -70,27 +70,24 @@ TEST_F(TextEntry, HeldBackspaceRepeatsEveryHundredMilliseconds) {
 }
 
 TEST_F(TextEntry, AnEmptiedFieldTypesWithoutItsPlaceholderBlanks) {
-  // One key through the focused field as a drawn frame takes it.
-  auto typeKey = [this](int key) {
-    drawing::Input().PressKey(key);
-    Step();
-    Step();
-    field_->TakeTyping();
-    drawing::Input().ReleaseKey(key);
-    Step();
-    Step();
-    clock_->now += 1000;
-  };
   field_->value = "Bo";
   ActiveUid = field_->uid;
-  typeKey(8);
-  typeKey(8);
+  Tap(drawing::KEY_BACKSPACE);
+  Step();
+  Tap(drawing::KEY_BACKSPACE);
+  TGUIobject::UpdateAll("S", 0);
+  Step();
+  TGUIobject::UpdateAll("S", 0);
   ASSERT_EQ(field_->Typed(), "");
-  TGUIobject::UpdateAll("S", 0);  // an empty widget shows its two blanks
+  // Without the focus an empty widget shows its two blanks.
+  ActiveUid = 0;
+  TGUIobject::UpdateAll("S", 0);
   ASSERT_EQ(field_->value, TGUIobject::kEmptyCaption);
   EXPECT_EQ(field_->Typed(), "") << "the blanks are no name";
-  typeKey('A');
-  typeKey('L');
+  ActiveUid = field_->uid;
+  drawing::Input().TypeText("al");
+  Step();
+  TGUIobject::UpdateAll("S", 0);
   EXPECT_EQ(field_->value, "al");
   EXPECT_EQ(field_->Typed(), "al");
   ActiveUid = 0;
