@@ -66,7 +66,8 @@ expect_stored_name() {
   got="$(newest_name)"
   [ "$got" = "$want" ] || fail "stored name \"$(printf '%s' "$got" | iconv -f CP1252 -t UTF-8)\", typed \"$1\""
   local saved
-  saved="$(LC_ALL=C sed -n 's|.*<username>\(.*\)</username>.*|\1|p' settings.xml | LC_ALL=C sed 's/^ *//')"
+  saved="$(LC_ALL=C sed -n 's|.*<username>\(.*\)</username>.*|\1|p' settings.xml |
+    perl -pe 's/^ *//; s/&apos;/\x27/g; s/&quot;/"/g; s/&lt;/</g; s/&gt;/>/g; s/&#(\d+);/chr($1)/ge; s/&amp;/&/g')"
   if [ "$saved" != "Player" ] && [ "$saved" != "$want" ]; then
     fail "settings.xml holds the name \"$saved\", typed \"$1\""
   fi
