@@ -12,6 +12,7 @@
 #include <fstream>
 #include <string>
 
+#include "game_copy.h"
 #include "drawing/graphics.h"
 #include "drawing/headless.h"
 #include "drawing/input.h"
@@ -25,26 +26,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A copy of the built game folder (beside the bench folder), so runs never
-// touch the player's settings or scores.
-const fs::path& GameCopy() {
-  static const fs::path copy = [] {
-    const fs::path build = fs::canonical("/proc/self/exe").parent_path().parent_path();
-    const fs::path dir = fs::temp_directory_path() / ("gridlet-bench-" + std::to_string(getpid()));
-    fs::remove_all(dir);
-    fs::copy(build / "game", dir, fs::copy_options::recursive);
-    std::ofstream(dir / "bench.script") << "wait 1\n";
-    return dir;
-  }();
-  return copy;
-}
-
-struct RemoveCopy {
-  ~RemoveCopy() {
-    std::error_code ec;
-    fs::remove_all(GameCopy(), ec);
-  }
-};
+const fs::path& GameCopy() { return bench_support::GameCopy("bench"); }
 
 // In a fresh process each time: headless start, the whole start-up
 // sequence, then the logo's first frame drawn and presented.
@@ -136,7 +118,7 @@ void BM_PlayScreenFrameWithSnow(benchmark::State& state) {
 }
 BENCHMARK(BM_PlayScreenFrameWithSnow)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
-RemoveCopy remove_copy_at_exit;
+bench_support::RemoveGameCopy remove_copy_at_exit{"bench"};
 
 }  // namespace
 

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <string>
 
+#include "game_copy.h"
 #include "drawing/graphics.h"
 #include "drawing/headless.h"
 #include "drawing/input.h"
@@ -19,26 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A copy of the built game folder (beside the bench folder), so runs never
-// touch the player's settings, scores or save.
-const fs::path& GameCopy() {
-  static const fs::path copy = [] {
-    const fs::path build = fs::canonical("/proc/self/exe").parent_path().parent_path();
-    const fs::path dir = fs::temp_directory_path() / ("gridlet-play-bench-" + std::to_string(getpid()));
-    fs::remove_all(dir);
-    fs::copy(build / "game", dir, fs::copy_options::recursive);
-    std::ofstream(dir / "bench.script") << "wait 1\n";
-    return dir;
-  }();
-  return copy;
-}
-
-struct RemoveCopy {
-  ~RemoveCopy() {
-    std::error_code ec;
-    fs::remove_all(GameCopy(), ec);
-  }
-};
+const fs::path& GameCopy() { return bench_support::GameCopy("play-bench"); }
 
 void GameUpdate() {
   drawing::Delay(17);
@@ -128,7 +110,7 @@ void BM_SaveAfterAMove(benchmark::State& state) {
 }
 BENCHMARK(BM_SaveAfterAMove)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 
-RemoveCopy remove_copy_at_exit;
+bench_support::RemoveGameCopy remove_copy_at_exit{"play-bench"};
 
 }  // namespace
 

@@ -8,6 +8,7 @@
 #include "presentation/game_skin.h"
 #include "presentation/number_text.h"
 #include "shell/game.h"
+#include "shell/option_screen.h"
 #include "shell/play_values.h"
 #include "shell/screen_drawing.h"
 #include "shell/screen_widgets.h"
@@ -16,23 +17,6 @@
 
 namespace {
 
-// Opened from the play screen, the menu sits 100 pixels higher over the board.
-bool OverPlayScreen() { return LastGameState == GAME_RUNNING; }
-
-class RaisedOptionWidgets {
- public:
-  explicit RaisedOptionWidgets(bool raise) : raise_(raise) {
-    if (raise_) TGUIobject::DisplaceAll("OptionMenu", 0, -100);
-  }
-  ~RaisedOptionWidgets() {
-    if (raise_) TGUIobject::DisplaceAll("OptionMenu", 0, 100);
-  }
-  RaisedOptionWidgets(const RaisedOptionWidgets&) = delete;
-  RaisedOptionWidgets& operator=(const RaisedOptionWidgets&) = delete;
-
- private:
-  bool raise_;
-};
 
 std::string SelectedText(const TGUIDropDown& list) {
   if (list.ListPosClicked < 0 || list.ListPosClicked >= int(list.EntryList.size())) return "";
@@ -51,7 +35,7 @@ void TGame::Update_OptionMenu() {
     return;
   }
   {
-    RaisedOptionWidgets raised(OverPlayScreen());
+    TRaisedWidgets raised("OptionMenu", OptionsOverPlayScreen());
     TGUIobject::UpdateAll("OptionMenu", 0);
   }
   if (Widgets.optionApply->GetClicks()) {
@@ -94,16 +78,8 @@ void TGame::Draw_OptionMenu() {
     Draw_PreferencesPage();
     return;
   }
-  const bool overGame = OverPlayScreen();
-  const float y0 = overGame ? -100.0f : 0.0f;
-  if (overGame) {
-    Draw_Running(0);
-  } else {
-    drawing::Cls();
-    ResetDrawing();
-    DrawSprite("startscreen");
-  }
-  RaisedOptionWidgets raised(overGame);
+  const float y0 = DrawOptionsBackground();
+  TRaisedWidgets raised("OptionMenu", OptionsOverPlayScreen());
   DrawFrameBox(180, y0 + 180, 420, 420);
   DrawTitle(Text("SETTINGS"), 390, y0 + 195);
 

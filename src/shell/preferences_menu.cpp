@@ -4,6 +4,7 @@
 
 #include "drawing/graphics.h"
 #include "shell/game.h"
+#include "shell/option_screen.h"
 #include "shell/play_values.h"
 #include "shell/screen_drawing.h"
 #include "shell/screen_widgets.h"
@@ -18,23 +19,6 @@ const char* const kToggleTexts[TPreferencesPage::kToggles] = {"PLAYAIDS_CONFLICT
 const char kStateName[] = "PreferencesPage";
 const char kPreferencesFile[] = "preferences.xml";
 
-// Like the option menu: over the play screen the page sits 100 pixels higher.
-class RaisedPage {
- public:
-  explicit RaisedPage(bool raise) : raise_(raise) {
-    if (raise_) TGUIobject::DisplaceAll(kStateName, 0, -100);
-  }
-  ~RaisedPage() {
-    if (raise_) TGUIobject::DisplaceAll(kStateName, 0, 100);
-  }
-  RaisedPage(const RaisedPage&) = delete;
-  RaisedPage& operator=(const RaisedPage&) = delete;
-
- private:
-  bool raise_;
-};
-
-bool OverPlayScreen() { return LastGameState == GAME_RUNNING; }
 
 // The toggles look pressed while their preference is on.
 void ShowToggleStates(const TPreferencesPage& page) {
@@ -54,7 +38,7 @@ bool TPreferencesPage::IsOn(int index) const {
 
 void TGame::Update_PreferencesPage() {
   {
-    RaisedPage raised(OverPlayScreen());
+    TRaisedWidgets raised(kStateName, OptionsOverPlayScreen());
     TGUIobject::UpdateAll(kStateName, 0);
   }
   for (int i = 0; i < TPreferencesPage::kToggles; ++i) {
@@ -69,16 +53,8 @@ void TGame::Update_PreferencesPage() {
 }
 
 void TGame::Draw_PreferencesPage() {
-  const bool overGame = OverPlayScreen();
-  const float y0 = overGame ? -100.0f : 0.0f;
-  if (overGame) {
-    Draw_Running(0);
-  } else {
-    drawing::Cls();
-    ResetDrawing();
-    DrawSprite("startscreen");
-  }
-  RaisedPage raised(overGame);
+  const float y0 = DrawOptionsBackground();
+  TRaisedWidgets raised(kStateName, OptionsOverPlayScreen());
   // The page opened in this update: its first frame already shows the draft.
   ShowToggleStates(PreferencesPage);
   DrawFrameBox(180, y0 + 180, 420, 420);
