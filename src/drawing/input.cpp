@@ -57,6 +57,10 @@ void InputState::PressKey(int key) {
   if (!key_down[key] && (key == KEY_BACKSPACE || key == KEY_ENTER) && typed.size() < kMaxTyped) {
     typed += char(key == KEY_BACKSPACE ? '\b' : '\r');
   }
+  if (!key_down[key]) {
+    key_press_modifiers[key] = static_cast<unsigned char>((key_down[KEY_SHIFT] ? KEY_MOD_SHIFT : 0) |
+                                                          (key_down[KEY_CONTROL] ? KEY_MOD_CONTROL : 0));
+  }
   Press(*this, key);
   if (int generic = GenericKeyOf(key)) Press(*this, generic);
 }
@@ -106,6 +110,8 @@ int MouseHit(int button) {
   g_input.mouse_hits[button] = 0;
   return n;
 }
+
+int KeyPressModifiers(int key) { return ValidKey(key) ? g_input.key_press_modifiers[key] : 0; }
 
 int MouseDown(int button) { return ValidButton(button) && g_input.mouse_down[button] ? 1 : 0; }
 

@@ -26,6 +26,10 @@ int MouseHit(int button);
 int MouseDown(int button);
 int KeyHit(int key);
 int KeyDown(int key);
+// The modifiers held when the key was last pressed: KEY_MOD_SHIFT and
+// KEY_MOD_CONTROL bits.
+enum KeyModifier { KEY_MOD_SHIFT = 1, KEY_MOD_CONTROL = 2 };
+int KeyPressModifiers(int key);
 void FlushKeys();
 // What was typed since the last call (see InputState::typed) and clears it.
 std::string TakeTypedText();

@@ -14,6 +14,9 @@ struct InputState {
   int mouse_hits[4] = {};
   bool key_down[256] = {};
   int key_hits[256] = {};
+  // The modifiers (KEY_MOD_*) held when each key was last pressed, so that a
+  // shortcut sent faster than one update (Ctrl, Z, up, up) keeps its Ctrl.
+  unsigned char key_press_modifiers[256] = {};
   // What was typed since the last TakeTypedText, in order: Latin-1
   // characters, and '\b' and '\r' for presses of Backspace and Enter.
   std::string typed;

@@ -22,6 +22,11 @@ bool Held(int key) { return KeyManager.IsHit(key) || KeyManager.IsDown(key); }
 
 bool ShiftHeld() { return Held(kKeyShift) || Held(drawing::KEY_LSHIFT) || Held(drawing::KEY_RSHIFT); }
 bool ControlHeld() { return Held(kKeyControl) || Held(drawing::KEY_LCONTROL) || Held(drawing::KEY_RCONTROL); }
+// A modifier counts when it is held now or was held when the key went
+// down: a shortcut sent within one update has let go of it already.
+bool PressedWith(int key, int modifier, bool heldNow) {
+  return heldNow || (drawing::KeyPressModifiers(key) & modifier) != 0;
+}
 
 // A text input of the play screen's own widgets takes the keys first.
 bool PlayTextInputFocused() {
@@ -35,9 +40,14 @@ bool PlayTextInputFocused() {
 }
 
 // The digit of a hit digit key, main row or keypad; -1 for none.
-int HitDigit() {
+// The digit hit in this update (-1: none) and the key that typed it.
+int HitDigit(int& key) {
   for (int d = 0; d <= 9; ++d)
-    if (KeyManager.IsHit('0' + d) || KeyManager.IsHit(kKeypad0 + d)) return d;
+    for (const int candidate : {'0' + d, kKeypad0 + d})
+      if (KeyManager.IsHit(candidate)) {
+        key = candidate;
+        return d;
+      }
   return -1;
 }
 
@@ -96,17 +106,17 @@ void TGame::UpdatePlayKeys() {
 
   const bool control = ControlHeld();
   const bool shift = ShiftHeld();
-  if (control) {
-    if (KeyManager.IsHit(kKeyZ)) {
-      Play.keyboardUsed = true;
-      shift ? RedoMove() : UndoMove();
-    }
-    if (KeyManager.IsHit(kKeyY)) {
-      Play.keyboardUsed = true;
-      RedoMove();
-    }
+  if (KeyManager.IsHit(kKeyZ) && PressedWith(kKeyZ, drawing::KEY_MOD_CONTROL, control)) {
+    Play.keyboardUsed = true;
+    PressedWith(kKeyZ, drawing::KEY_MOD_SHIFT, shift) ? RedoMove() : UndoMove();
     return;
   }
+  if (KeyManager.IsHit(kKeyY) && PressedWith(kKeyY, drawing::KEY_MOD_CONTROL, control)) {
+    Play.keyboardUsed = true;
+    RedoMove();
+    return;
+  }
+  if (control) return;
   if (KeyManager.IsHit(kKeyN)) {
     board.notesMode = !board.notesMode;
     Play.keyboardUsed = true;
@@ -115,12 +125,14 @@ void TGame::UpdatePlayKeys() {
 
   const int column = board.SelectedColumn(), row = board.SelectedRow();
   bool moved = false;
-  int digit = HitDigit();
+  int digitKey = 0;
+  int digit = HitDigit(digitKey);
   if (KeyManager.IsHit(drawing::KEY_DELETE) || KeyManager.IsHit(drawing::KEY_BACKSPACE)) digit = 0;
   if (digit == 0) {
     moved = board.SetDigit(column, row, 0);
   } else if (digit > 0) {
-    moved = (shift || board.notesMode) ? board.ToggleNote(column, row, digit) : board.SetDigit(column, row, digit);
+    const bool noting = PressedWith(digitKey, drawing::KEY_MOD_SHIFT, shift) || board.notesMode;
+    moved = noting ? board.ToggleNote(column, row, digit) : board.SetDigit(column, row, digit);
   }
   if (digit >= 0) Play.keyboardUsed = true;
   if (KeyManager.IsHit(kKeyF)) moved = board.FillNotes() || moved;

@@ -152,6 +152,38 @@ TEST_F(PlayKeysTest, ControlZUndoesAndCountsAndControlYOrShiftZRedo) {
   EXPECT_EQ(PlayMaps.Map[c][r][0], 4);
 }
 
+// Typing tools and remote desktops send a shortcut all at once; when an
+// update falls between the modifier's press and the key's, the modifier is
+// up again before the update that sees the key.
+TEST_F(PlayKeysTest, ShortcutsSentAtOnceKeepTheirModifiers) {
+  StartLevelOne();
+  int c = 0, r = 0;
+  EmptyCell(c, r);
+  SelectWithArrows(c, r);
+  auto burst = [](int key, std::initializer_list<int> held) {
+    for (int h : held) drawing::Input().PressKey(h);
+    Step();
+    drawing::Input().PressKey(key);
+    drawing::Input().ReleaseKey(key);
+    for (int h : held) drawing::Input().ReleaseKey(h);
+    Step(3);
+  };
+  burst('6', {kShift});
+  EXPECT_EQ(PlayMaps.Map[c][r][0], 0) << "Shift + digit is a note, not a digit";
+  EXPECT_EQ(Board().Cell(c, r).notes, NoteBit(6));
+  burst('5', {});
+  EXPECT_EQ(PlayMaps.Map[c][r][0], 5);
+  burst('Z', {kControl});
+  EXPECT_EQ(PlayMaps.Map[c][r][0], 0);
+  burst('Y', {kControl});
+  EXPECT_EQ(PlayMaps.Map[c][r][0], 5);
+  burst('Z', {kControl});
+  burst('Z', {kControl, kShift});
+  EXPECT_EQ(PlayMaps.Map[c][r][0], 5) << "Ctrl+Shift+Z redoes";
+  burst('Z', {});
+  EXPECT_EQ(PlayMaps.Map[c][r][0], 5) << "a Z pressed after Ctrl went up is no undo";
+}
+
 TEST_F(PlayKeysTest, MouseClicksAndTheControlsUnderTheBoardAreStepsToo) {
   StartLevelOne();
   int c = 0, r = 0;
