@@ -182,9 +182,8 @@ bool ParseScript(const std::string& source, std::vector<ScriptCommand>& out, std
       c.kind = ScriptCommand::kType;
       const std::string utf8 = line.size() > 5 ? line.substr(5) : "";
       c.text = Latin1FromUtf8(utf8);
-      // Every character must survive: one Latin-1 byte per UTF-8 character.
-      const auto characters = std::count_if(utf8.begin(), utf8.end(), [](char b) { return (b & 0xC0) != 0x80; });
-      ok = line.size() > 5 && line[4] == ' ' && c.text.size() == size_t(characters);
+      // Every character must survive: no stray bytes, nothing outside Latin-1.
+      ok = line.size() > 5 && line[4] == ' ' && Utf8FromLatin1(c.text) == utf8;
     } else if (verb == "clock") {
       c.kind = ScriptCommand::kClock;
       ok = out.empty() && ParseInt(w1, c.a) && c.a >= 0 && w2.empty();

@@ -123,6 +123,22 @@ int VirtualKeyFromKey(int keycode, int scancode) {
   return VirtualKeyFromScancode(scancode);
 }
 
+std::string Utf8FromLatin1(const std::string& latin1) {
+  std::string out;
+  for (const char ch : latin1) {
+    const auto byte = static_cast<unsigned char>(ch);
+    if (byte < 0x80) {
+      out += ch;
+    } else if (byte == 0x80) {
+      out += "\xE2\x82\xAC";  // the euro sign
+    } else {
+      out += static_cast<char>(0xC0 | (byte >> 6));
+      out += static_cast<char>(0x80 | (byte & 0x3F));
+    }
+  }
+  return out;
+}
+
 std::string Latin1FromUtf8(const std::string& utf8) {
   std::string out;
   size_t i = 0;

@@ -19,6 +19,8 @@ int VirtualKeyFromKey(int keycode, int scancode);
 // files hold: the euro sign becomes 0x80 (as on Windows), control
 // characters, malformed bytes and characters beyond Latin-1 are dropped.
 std::string Latin1FromUtf8(const std::string& utf8);
+// The inverse: the game's Latin-1 text (0x80 the euro sign) as UTF-8.
+std::string Utf8FromLatin1(const std::string& latin1);
 
 // What the German keyboard types for Alt with this key (Q "@", E the euro
 // sign, the sharp-s key "\\"); null for keys Alt leaves alone.

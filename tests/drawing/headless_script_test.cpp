@@ -37,6 +37,9 @@ TEST(HeadlessScript, TypeTakesLatin1TextWrittenAsUtf8) {
   EXPECT_EQ(commands[0].text, "J\xFCrgen O'Neil @=+");
   EXPECT_TRUE(Parse("type \xE2\x80\x94\n").empty()) << "a character the game cannot hold";
   EXPECT_TRUE(Parse("type \xC3\n").empty()) << "a cut character";
+  EXPECT_TRUE(Parse("type \xAA\n").empty()) << "a stray byte, which would type nothing";
+  EXPECT_TRUE(Parse("type a\x01\n").empty()) << "a control character";
+  EXPECT_EQ(Parse("type \xE2\x82\xAC\n").at(0).text, "\x80") << "the euro sign";
   EXPECT_TRUE(Parse("type\n").empty());
 }
 

@@ -54,6 +54,14 @@ TEST(KeyMap, TypedTextIsKeptToLatin1) {
   EXPECT_EQ(Latin1FromUtf8("\xBF" "a\xC3(b"), "a(b") << "stray and broken bytes";
 }
 
+TEST(KeyMap, Latin1TextWritesBackAsTheSameUtf8) {
+  std::string all;
+  for (int byte = 0x20; byte <= 0xFF; ++byte)
+    if (byte != 0x7F && (byte < 0x81 || byte >= 0xA0)) all += char(byte);
+  EXPECT_EQ(Latin1FromUtf8(drawing::Utf8FromLatin1(all)), all);
+  EXPECT_EQ(drawing::Utf8FromLatin1("\xFC\x80"), "\xC3\xBC\xE2\x82\xAC");
+}
+
 TEST(KeyMap, TheLeftAltChordsOfTheGermanTable) {
   EXPECT_STREQ(drawing::AltChordText('Q', false), "@");
   EXPECT_STREQ(drawing::AltChordText('Q', true), "@") << "Alt is asked before Shift";

@@ -8,25 +8,11 @@
 #include <vector>
 
 #include "drawing/headless.h"
+#include "drawing/key_map.h"
 
 namespace {
 
 using drawing::ScriptCommand;
-
-// Scripts are UTF-8; typed text is kept as Latin-1.
-std::string Utf8(const std::string& latin1) {
-  std::string out;
-  for (const char ch : latin1) {
-    const auto byte = static_cast<unsigned char>(ch);
-    if (byte < 0x80) {
-      out += ch;
-    } else {
-      out += static_cast<char>(0xC0 | (byte >> 6));
-      out += static_cast<char>(0x80 | (byte & 0x3F));
-    }
-  }
-  return out;
-}
 
 std::string Written(const std::vector<ScriptCommand>& commands) {
   std::string text;
@@ -40,7 +26,7 @@ std::string Written(const std::vector<ScriptCommand>& commands) {
       case ScriptCommand::kKeyDown: text += "keydown " + std::to_string(c.a); break;
       case ScriptCommand::kKeyUp: text += "keyup " + std::to_string(c.a); break;
       case ScriptCommand::kClock: text += "clock " + std::to_string(c.a); break;
-      case ScriptCommand::kType: text += "type " + Utf8(c.text); break;
+      case ScriptCommand::kType: text += "type " + drawing::Utf8FromLatin1(c.text); break;
       case ScriptCommand::kShot: text += "shot " + c.text; break;
       case ScriptCommand::kQuit: text += "quit"; break;
     }
