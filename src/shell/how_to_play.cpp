@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "drawing/graphics.h"
+#include "drawing/input.h"
 #include "presentation/game_skin.h"
 #include "shell/game.h"
 #include "shell/play_values.h"
@@ -19,8 +20,6 @@ namespace {
 // A language file holding a row for every key of a keyboard would still
 // stop here; the page has room for fewer.
 constexpr int kMaxRows = 40;
-constexpr int kKeyLeft = 37;
-constexpr int kKeyRight = 39;
 constexpr float kRowsTop = 262;
 constexpr float kRowHeight = 19;
 constexpr float kStoneKeyTop = 440;
@@ -97,8 +96,8 @@ void TGame::Update_HowToPlay() {
   const int count = int(CurrentPages().size());
   SetPageButtons(HowToPlayPage, count);
   TGUIobject::UpdateAll("HowToPlay", 0);
-  if (Widgets.howToPrevious->GetClicks() || KeyWrapper.pressedKey(kKeyLeft)) HowToPlayPage -= 1;
-  if (Widgets.howToNext->GetClicks() || KeyWrapper.pressedKey(kKeyRight)) HowToPlayPage += 1;
+  if (Widgets.howToPrevious->GetClicks() || KeyWrapper.pressedKey(drawing::KEY_LEFT)) HowToPlayPage -= 1;
+  if (Widgets.howToNext->GetClicks() || KeyWrapper.pressedKey(drawing::KEY_RIGHT)) HowToPlayPage += 1;
   HowToPlayPage = std::clamp(HowToPlayPage, 0, std::max(count - 1, 0));
   if (Widgets.howToClose->GetClicks()) GameState = LastGameState;
 }
