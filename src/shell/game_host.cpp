@@ -31,7 +31,7 @@ int TGameSudokuHost::MixItScoreMulti() { return Game->MixItScoreMulti; }
 int TGameSudokuHost::GameStartTime() { return ::GameStartTime; }
 void TGameSudokuHost::SetGameStartTime(int ms) {
   ::GameStartTime = ms;
-  PlayClockStopped = 0;
+  RestartPlayClock();
 }
 int TGameSudokuHost::Finished() { return GameFinished; }
 void TGameSudokuHost::SetFinished(int finished) { GameFinished = finished; }

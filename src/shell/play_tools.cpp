@@ -8,14 +8,14 @@
 
 namespace {
 
-struct ToolSpec {
+struct ToolLayout {
   const char* caption;
   const char* tip;  // language key of the line shown while pointed at
   int x, width;
 };
 // Under the board, from its left edge to its right.
 constexpr int kToolsY = 564;
-constexpr ToolSpec kTools[kPlayTools] = {
+constexpr ToolLayout kTools[kPlayTools] = {
     {"_NOTESMODE", "NOTESMODE_TIP", 244, 96},   {"_UNDO", "UNDO_TIP", 344, 86},
     {"_REDO", "REDO_TIP", 434, 86},             {"_FILLNOTES", "FILLNOTES_TIP", 524, 106},
     {"_CLEARNOTES", "CLEARNOTES_TIP", 634, 106},
@@ -25,9 +25,9 @@ constexpr ToolSpec kTools[kPlayTools] = {
 
 void CreatePlayControls(TPlaySession& play) {
   for (int i = 0; i < kPlayTools; ++i) {
-    const ToolSpec& spec = kTools[i];
+    const ToolLayout& tool = kTools[i];
     play.tools[size_t(i)] =
-        TGUIButton::Create(spec.x, kToolsY, spec.width, 0, 1, 0, 1, spec.caption, "PlayTools", SmallImageFont);
+        TGUIButton::Create(tool.x, kToolsY, tool.width, 0, 1, 0, 1, tool.caption, "PlayTools", SmallImageFont);
   }
   play.tools[kToolNotesMode]->manualState = 1;
   play.continueButton = TGUIButton::Create(250, 260, 300, 0, 0, 0, 1, "_CONTINUE", "StartMenu", SmallImageFont);

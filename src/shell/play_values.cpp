@@ -9,8 +9,6 @@
 int CurrentLevel = 1;
 int StoneSetFactor = 1;
 int GameStartTime = 0;
-int PlayClockStopped = 0;
-int GameStopTime = 0;
 int GameFinished = 0;
 int GameScore = 0;
 int ShowWrongTurns = 0;
@@ -47,16 +45,25 @@ bool PointerInBox(float x, float y, float width, float height) {
   return mx >= x && mx <= x + width && my >= y && my <= y + height;
 }
 
+namespace {
+// From the end of a game until the next one starts the clock shows the
+// moment it stopped (ms).
+bool ClockStopped = false;
+int ClockStoppedAt = 0;
+}  // namespace
+
 int PlayedMs(int now) {
-  const int until = PlayClockStopped ? GameStopTime : now;
+  const int until = ClockStopped ? ClockStoppedAt : now;
   return ClockDifference(until, GameStartTime);
 }
 
 void StopPlayClock(int now) {
-  if (PlayClockStopped) return;
-  PlayClockStopped = 1;
-  GameStopTime = now;
+  if (ClockStopped) return;
+  ClockStopped = true;
+  ClockStoppedAt = now;
 }
+
+void RestartPlayClock() { ClockStopped = false; }
 
 int LaterMs(int now, int ms) { return ClockAdd(now, ms); }
 

@@ -12,8 +12,6 @@
 extern int CurrentLevel;     // 1 to 9
 extern int StoneSetFactor;   // 1, or 3 for the second stone set
 extern int GameStartTime;    // ms; 0 until the first puzzle is set up
-extern int PlayClockStopped;  // 1 from the end of a game until the next one starts
-extern int GameStopTime;      // ms; when the play clock stopped
 extern int GameFinished;     // the board is complete or was solved for the player
 extern int GameScore;        // of the finished game, 0 when none was taken
 extern int ShowWrongTurns;
@@ -54,6 +52,8 @@ int PlayedMs(int now);
 // Stops the play clock at `now` unless it stands already; a new puzzle's
 // start time sets it going again.
 void StopPlayClock(int now);
+// Sets the play clock going again (a new game's start time was set).
+void RestartPlayClock();
 // Minutes and seconds played, each at least two digits: "62:05".
 std::string PlayTimeText(int elapsedMs);
 // The text of a language key.
