@@ -299,4 +299,20 @@ bool ReadWholeFile(const std::string& name, std::string& out, long maxBytes) {
   return ok;
 }
 
+SmallFileRead ReadSmallFile(const std::string& path, long maxBytes, std::string& out, std::string& why) {
+  out.clear();
+  const int kind = FileType(path);
+  if (kind == FILETYPE_NONE) return SmallFileRead::kMissing;
+  if (kind != FILETYPE_FILE) {
+    why = "not a file";
+  } else if (FileSize(path) > maxBytes) {
+    why = "file too large";
+  } else if (!ReadWholeFile(path, out, maxBytes)) {
+    why = "cannot be read";
+  } else {
+    return SmallFileRead::kRead;
+  }
+  return SmallFileRead::kRefused;
+}
+
 }  // namespace drawing

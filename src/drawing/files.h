@@ -109,4 +109,11 @@ using StreamPtr = std::shared_ptr<Stream>;
 // or holds more than maxBytes (the last two are logged).
 bool ReadWholeFile(const std::string& path, std::string& out, long maxBytes = kMaxDataFileBytes);
 
+// A small file of the player's (a save, the preferences), read without a
+// log line of its own, so that the caller says once what it falls back to.
+enum class SmallFileRead { kRead, kMissing, kRefused };
+// kRefused comes with the reason in `why`: no regular file, larger than
+// maxBytes, or unreadable.
+SmallFileRead ReadSmallFile(const std::string& path, long maxBytes, std::string& out, std::string& why);
+
 }  // namespace drawing

@@ -15,13 +15,10 @@ namespace {
 constexpr int kArrowFirstRepeatMs = 400;
 constexpr int kArrowRepeatMs = 80;
 constexpr int kKeyN = 'N', kKeyF = 'F', kKeyC = 'C', kKeyY = 'Y', kKeyZ = 'Z';
-constexpr int kKeyShift = 16, kKeyControl = 17;
-constexpr int kKeypad0 = 96;
 
-bool Held(int key) { return KeyManager.IsHit(key) || KeyManager.IsDown(key); }
-
-bool ShiftHeld() { return Held(kKeyShift) || Held(drawing::KEY_LSHIFT) || Held(drawing::KEY_RSHIFT); }
-bool ControlHeld() { return Held(kKeyControl) || Held(drawing::KEY_LCONTROL) || Held(drawing::KEY_RCONTROL); }
+// Either side's key also holds the generic code.
+bool ShiftHeld() { return KeyManager.IsHeld(drawing::KEY_SHIFT) != 0; }
+bool ControlHeld() { return KeyManager.IsHeld(drawing::KEY_CONTROL) != 0; }
 // A modifier counts when it is held now or was held when the key went
 // down: a shortcut sent within one update has let go of it already.
 bool PressedWith(int key, int modifier, bool heldNow) {
@@ -43,7 +40,7 @@ bool PlayTextInputFocused() {
 // The digit hit in this update (-1: none) and the key that typed it.
 int HitDigit(int& key) {
   for (int d = 0; d <= 9; ++d)
-    for (const int candidate : {'0' + d, kKeypad0 + d})
+    for (const int candidate : {'0' + d, drawing::KEY_NUM0 + d})
       if (KeyManager.IsHit(candidate)) {
         key = candidate;
         return d;

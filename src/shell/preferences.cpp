@@ -67,25 +67,15 @@ TPreferences PreferencesFromBytes(const std::string& bytes, std::string& problem
 }
 
 TPreferences LoadPreferences(const std::string& path) {
-  // Through the drawing layer, so an installed game finds the player's file.
-  const int kind = drawing::FileType(path);
-  if (kind == drawing::FILETYPE_NONE) {
-    drawing::Print(path + " not found, default preferences");
-    return {};
-  }
-  // Only regular files: opening a pipe would wait for a writer forever.
-  if (kind != drawing::FILETYPE_FILE) {
-    drawing::Print(path + " is not a file, default preferences");
-    return {};
-  }
-  if (drawing::FileSize(path) > kMaxFileBytes) {
-    drawing::Print(path + " is too large, default preferences");
-    return {};
-  }
-  std::string bytes;
-  if (!drawing::ReadWholeFile(path, bytes, kMaxFileBytes)) {
-    drawing::Print(path + " cannot be read, default preferences");
-    return {};
+  std::string bytes, why;
+  switch (drawing::ReadSmallFile(path, kMaxFileBytes, bytes, why)) {
+    case drawing::SmallFileRead::kMissing:
+      drawing::Print(path + " not found, default preferences");
+      return {};
+    case drawing::SmallFileRead::kRefused:
+      drawing::Print(path + " ignored (" + why + "), default preferences");
+      return {};
+    case drawing::SmallFileRead::kRead: break;
   }
   std::string problem;
   const TPreferences preferences = PreferencesFromBytes(bytes, problem);

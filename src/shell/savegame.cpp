@@ -326,19 +326,13 @@ bool WriteSavedGameFile(const TSavedGame& game, const std::string& path) {
 }
 
 std::optional<TSavedGame> LoadSavedGameFile(const std::string& path) {
-  const int type = drawing::FileType(path);
-  if (type == drawing::FILETYPE_NONE) return std::nullopt;
   std::string why;
   std::string bytes;
   std::optional<TSavedGame> game;
-  if (type != drawing::FILETYPE_FILE) {
-    why = "not a file";
-  } else if (drawing::FileSize(path) > kSaveGameMaxBytes) {
-    why = "file too large";
-  } else if (!drawing::ReadWholeFile(path, bytes)) {
-    why = "cannot be read";
-  } else {
-    game = ReadSavedGame(bytes, why);
+  switch (drawing::ReadSmallFile(path, kSaveGameMaxBytes, bytes, why)) {
+    case drawing::SmallFileRead::kMissing: return std::nullopt;
+    case drawing::SmallFileRead::kRead: game = ReadSavedGame(bytes, why); break;
+    case drawing::SmallFileRead::kRefused: break;
   }
   if (!game) drawing::Print(path + " ignored: " + why);
   return game;
