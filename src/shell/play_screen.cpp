@@ -102,11 +102,10 @@ void TGame::ResetField() {
     for (auto& cell : column) cell[0] = cell[1] = 0;
 }
 
+// "Clear board": a player's move like any other, so it can be undone.
 void TGame::ClearField() {
   ClosePicker();
-  for (auto& column : PlayMaps.Map)
-    for (auto& cell : column)
-      if (cell[1] != 1) cell[0] = cell[1] = 0;
+  if (Play.board.ClearBoard()) AfterPlayerMove();
 }
 
 void TGame::Update_Running() {
@@ -299,9 +298,6 @@ void TGameMenu::Update() {
       game.Play.board.Settle();
       game.DropSavedGame();
     }
-    if (i == kClearBoard) {
-      ClosePicker();
-      if (game.Play.board.ClearBoard()) game.AfterPlayerMove();
-    }
+    if (i == kClearBoard) game.ClearField();
   }
 }

@@ -4,6 +4,8 @@
 
 #include <string>
 
+inline constexpr const char* kPreferencesFile = "preferences.xml";
+
 struct TPreferences {
   bool showConflicts = false;   // mark digits that repeat in a row, column or box
   bool highlight = true;        // highlight the digit of the selected or hovered cell

@@ -17,7 +17,6 @@ bool TPreferences::*const kToggleFields[TPreferencesPage::kToggles] = {
 const char* const kToggleTexts[TPreferencesPage::kToggles] = {"PLAYAIDS_CONFLICTS_TEXT", "PLAYAIDS_HIGHLIGHT_TEXT",
                                                               "PLAYAIDS_NOTES_TEXT"};
 const char kStateName[] = "PreferencesPage";
-const char kPreferencesFile[] = "preferences.xml";
 
 
 // The toggles look pressed while their preference is on.

@@ -99,7 +99,7 @@ void StartUp() {
   Highscores = THighscore::Create();
   GameGraphics.FillResolutionList();
   Game->LoadConfig();
-  Game->Preferences = LoadPreferences("preferences.xml");
+  Game->Preferences = LoadPreferences(kPreferencesFile);
   Localization::SetLanguage(Language);
   // Kept even without a language file, so that a save writes it back; the
   // texts stay in the language that has one.
