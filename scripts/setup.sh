@@ -5,6 +5,9 @@ set -euo pipefail
 
 GRIDLET_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 export GRIDLET_ROOT
+# Cache keys relative to the checkout, so another clone or worktree builds from cache.
+export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$GRIDLET_ROOT}"
+export CCACHE_NOHASHDIR="${CCACHE_NOHASHDIR:-1}"
 
 # Packages needed to build and play.
 GRIDLET_BUILD_PACKAGES=(
