@@ -2,6 +2,8 @@
 // puzzle, from generation to the player's maps.
 #pragma once
 
+#include <optional>
+
 #include "engine/board.h"
 #include "engine/sudoku.h"
 
@@ -28,3 +30,15 @@ PuzzleSetup CreatePuzzle(int level, int seed);
 // engine order where another solution differs from SolutionMap a given.
 // Returns the number of givens added.
 int AddGivensUntilUnique(TPlayMaps& maps);
+
+// A level code's puzzle as a new game sets it up: the player's board
+// (digit and state per cell, givens state 1) and the solution, [column][row].
+struct CodePuzzle {
+  int board[9][9][2] = {};
+  int solution[9][9] = {};
+};
+
+// Generates the puzzle of a level code on an engine of its own, leaving the
+// running game, its engine and both random generators as they were.
+// Nothing when the code gives no puzzle.
+std::optional<CodePuzzle> RegeneratePuzzle(int level, int seed);

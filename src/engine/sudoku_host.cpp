@@ -25,6 +25,12 @@ TSudokuHost& SudokuHost() {
 
 void SetSudokuHost(std::shared_ptr<TSudokuHost> host) { CurrentHost() = std::move(host); }
 
+std::shared_ptr<TSudokuHost> SwapSudokuHost(std::shared_ptr<TSudokuHost> host) {
+  std::shared_ptr<TSudokuHost> before = std::move(CurrentHost());
+  CurrentHost() = std::move(host);
+  return before;
+}
+
 TDefaultSudokuHost::TDefaultSudokuHost() : sudoku(TSudoku::Create()) {}
 
 void TDefaultSudokuHost::SetInGameButtonGrayedOut(int button, int value) {

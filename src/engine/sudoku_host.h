@@ -139,3 +139,5 @@ class TDefaultSudokuHost : public TSudokuHost {
 // made on first use.
 TSudokuHost& SudokuHost();
 void SetSudokuHost(std::shared_ptr<TSudokuHost> host);
+// Sets the host and hands back the one set before (possibly none).
+std::shared_ptr<TSudokuHost> SwapSudokuHost(std::shared_ptr<TSudokuHost> host);

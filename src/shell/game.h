@@ -111,8 +111,16 @@ class TGame : public TBaseGame {
   // "New game" during an unfinished game: the game menu opens with a way
   // back. False (nothing done) when no unfinished game is running.
   bool SuspendRunningGame();
-  // "Back" in the game menu: the suspended game runs on exactly as it was.
+  // "Back" in the game menu, or a new game that did not come about: the
+  // suspended game runs on exactly as it was.
   void ResumeSuspendedGame();
+  // The play screen shows, alone or under a box or menu it opened.
+  bool GameOnScreen() const;
+  // Program end: the game on the board (or suspended) is saved for "Continue".
+  void SaveAtProgramEnd();
+  // Everything of the running game that a menu or a generation can change.
+  TRunningGameView RunningGameView() const;
+  void RestoreRunningGame(const TRunningGameView& view);
   // A new puzzle is ready and replaces whatever game ran before.
   void NewGameStarted();
 

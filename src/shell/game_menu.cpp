@@ -93,7 +93,9 @@ void TGame::StartFromGameMenu() {
   // The name typed for this game is the one the next start offers.
   const std::optional<SettingsValues> stored = SettingsInFile("settings.xml");
   if (!stored || stored->username != PlayerName) SaveConfig("settings.xml");
-  CreateSudoku(CurrentLevel, 0);
+  // A new game that did not come about (Escape, the attempt limit) gives
+  // the suspended game back with all of its own values.
+  if (CreateSudoku(CurrentLevel, 0).status != GenerationStatus::kAccepted) ResumeSuspendedGame();
 }
 
 void TGame::Draw_GameMenu() {

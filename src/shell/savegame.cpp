@@ -5,6 +5,7 @@
 #include "drawing/files.h"
 #include "drawing/messages.h"
 #include "engine/level_code.h"
+#include "shell/savegame_checks.h"
 #include "support/xml_document.h"
 #include "support/xml_text_writer.h"
 
@@ -177,8 +178,8 @@ void ReadStats(const xmlNode& root, TSavedGame& game) {
   const xmlNodePtr node = root.FindChild("stats");
   if (!node) throw Refused{"no stats"};
   TSavedStats& stats = game.stats;
-  stats.givenHints = Number(*node, "hints", 0, 81);
-  stats.usedTurns = Number(*node, "turns", 0, 81);
+  stats.givenHints = Number(*node, "hints", 0, kSaveGameMaxCount);
+  stats.usedTurns = Number(*node, "turns", 0, kSaveGameMaxCount);
   stats.longestTurn = Number(*node, "longest", 0, INT_MAX);
   stats.averageTurn = Number(*node, "average", 0, INT_MAX);
   stats.usedUndos = Number(*node, "undos", 0, INT_MAX);
@@ -219,17 +220,24 @@ TSavedGame ReadRoot(const xmlNode& root) {
   game.code = Text(root, "code");
   const std::optional<LevelCodeParts> parts = ReadLevelCode(game.code);
   if (!parts || game.code.size() > 12) throw Refused{"level code " + game.code};
-  game.level = Number(root, "level", 1, 9);
-  if (parts->level != game.level) throw Refused{"level and code differ"};
+  // The level is the code's; the attribute only has to agree.
+  game.level = parts->level;
+  if (Number(root, "level", 1, 9) != game.level) throw Refused{"level and code differ"};
   game.stoneSet = parts->stone_set;
   game.seed = parts->seed;
-  game.elapsed = Number(root, "elapsed", 0, INT_MAX);
+  game.elapsed = Number(root, "elapsed", 0, kSaveGameMaxElapsedMs);
   ReadCells(root, game);
   ReadSolution(root, game);
   ReadMixIt(root, game);
   ReadStats(root, game);
   ReadHistory(root, game);
+  if (const std::optional<std::string> fault = HistoryFault(game)) throw Refused{*fault};
   return game;
+}
+
+void LogRefusedSave(const std::string& path, const std::string& why) {
+  const std::optional<std::string> kept = SetRefusedSaveAside(path);
+  drawing::Print(path + " ignored: " + why + (kept ? ", kept as " + *kept : ", could not be kept aside"));
 }
 
 }  // namespace
@@ -334,7 +342,13 @@ std::optional<TSavedGame> LoadSavedGameFile(const std::string& path) {
     case drawing::SmallFileRead::kRead: game = ReadSavedGame(bytes, why); break;
     case drawing::SmallFileRead::kRefused: break;
   }
-  if (!game) drawing::Print(path + " ignored: " + why);
+  if (game) {
+    if (const std::optional<std::string> fault = PuzzleFault(*game)) {
+      why = *fault;
+      game.reset();
+    }
+  }
+  if (!game) LogRefusedSave(path, why);
   return game;
 }
 

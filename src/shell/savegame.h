@@ -15,6 +15,12 @@ constexpr int kSaveGameVersion = 1;
 // Far above any real game's file; bounds what a hostile file can make us read.
 constexpr long kSaveGameMaxBytes = 8L * 1024 * 1024;
 constexpr size_t kSaveGameMaxMoves = 200000;
+// Counters grow without a rule's bound ("Clear board" takes hint stones
+// back, so hints may be taken again); this only keeps their sums exact.
+constexpr int kSaveGameMaxCount = 1000000000;
+// Twelve days: far beyond a real game, and well inside what the clock
+// arithmetic of the play screen handles exactly.
+constexpr int kSaveGameMaxElapsedMs = 12 * 24 * 3600 * 1000;
 
 struct TSavedMixIt {
   int active = 0;
@@ -56,13 +62,15 @@ struct TSavedGame {
 std::string NoteDigits(NoteSet notes);
 
 std::string SavedGameText(const TSavedGame& game);
-// The game in the text, or nothing with the reason in `why`.
+// The game in the text, or nothing with the reason in `why`. The history
+// is replayed in full (see HistoryFault).
 std::optional<TSavedGame> ReadSavedGame(const std::string& bytes, std::string& why);
 
 // Writes the file in one step (never half a file); false when it failed.
 bool WriteSavedGameFile(const TSavedGame& game, const std::string& path);
 // The saved game, or nothing: a missing file silently, an unusable one with
-// one log line.
+// one log line, kept aside as "<path>.bad". Beyond the text, the board must
+// be the puzzle its level code gives.
 std::optional<TSavedGame> LoadSavedGameFile(const std::string& path);
 // Whether a file is there to offer; it is checked in full when continued.
 bool SavedGameFileExists(const std::string& path);

@@ -1,14 +1,31 @@
 // A running game left for the game menu by "New game". The menu changes the
-// level, the stone set and its score factor as the player picks them, so
-// those are kept here, with the moment the game stopped: "Back" brings the
-// game back exactly as it was, and the time in the menu is not play time.
+// level, the stone set, its score factor and Mix It as the player picks
+// them, and a generation starts the engine's statistics and seed afresh, so
+// everything of the game they can touch is kept here, with the moment the
+// game stopped: however the new game ends ("Back", Escape, the generator
+// giving up, program end) the game comes back exactly as it was, and the
+// time away is no play time.
 #pragma once
+
+#include <array>
 
 struct TRunningGameView {
   int level = 1;
   int stoneSet = 1;
   int maxColors = 0;
   int stoneSetFactor = 1;
+  int stoneDisplaceX = 0, stoneDisplaceY = 0;
+  int seed = 0;
+  int showWrong = 0;
+  int gameStartTime = 0;
+  // The engine's statistics.
+  int usedTurns = 0, lastTurnTime = 0, givenHints = 0, wrongFields = 0;
+  int gameTime = 0, longestTurn = 0, averageTurn = 0, usedUndos = 0;
+  // Mix It: whether and how often it shuffles, its score multiplier, the
+  // next shuffle, the sweep under way and both mappings.
+  int mixItActivated = 0, mixItTime = 0, mixItScoreMulti = 1, mixItTimer = 0;
+  int sweepActive = 0, sweepPosition = 0, sweepTimer = 0;
+  std::array<int, 15> mapping{}, preview{};
 
   bool operator==(const TRunningGameView&) const = default;
 };

@@ -8,6 +8,8 @@
 
 #include "engine/level_code.h"
 #include "engine/puzzle_setup.h"
+#include "engine/random.h"
+#include "engine/twister.h"
 #include "engine_fixture.h"
 #include "reference_engine.h"
 
@@ -86,6 +88,34 @@ TEST_F(PuzzleSetupTest, LevelCodeGivesTheSameBoardEveryTime) {
   SeedRnd(4242);
   ASSERT_EQ(CreatePuzzle(7, seed).status, GenerationStatus::kAccepted);
   EXPECT_EQ(Layer(host->maps.Map, 0), first);
+}
+
+TEST_F(PuzzleSetupTest, RegeneratingACodeLeavesTheRunningGameAlone) {
+  for (int level : {3, 8}) {
+    host = MakeHost(1000);
+    SeedRnd(77);
+    int seed = 2000;
+    while (CreatePuzzle(level, seed).status != GenerationStatus::kAccepted) ++seed;
+    const TPlayMaps played = host->maps;
+    const int tries = Game().tries;
+    SeedRnd(4242);
+    const int32_t rnd = RndState();
+    MersenneTwister twister = PuzzleTwister();
+
+    const std::optional<CodePuzzle> puzzle = RegeneratePuzzle(level, seed);
+    ASSERT_TRUE(puzzle) << level;
+    for (int x = 0; x < 9; ++x)
+      for (int y = 0; y < 9; ++y) {
+        EXPECT_EQ(puzzle->board[x][y][0], played.Map[x][y][0]);
+        EXPECT_EQ(puzzle->board[x][y][1], played.Map[x][y][1]);
+        EXPECT_EQ(puzzle->solution[x][y], played.SolutionMap[x][y][0]);
+      }
+    EXPECT_EQ(&SudokuHost(), host.get());
+    EXPECT_EQ(std::memcmp(&host->maps, &played, sizeof played), 0);
+    EXPECT_EQ(Game().tries, tries);
+    EXPECT_EQ(RndState(), rnd);
+    EXPECT_EQ(PuzzleTwister().Next(), twister.Next());
+  }
 }
 
 // With the clock standing still, a new game would search exactly the seeds

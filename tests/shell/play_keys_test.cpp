@@ -332,6 +332,9 @@ TEST_F(PlayKeysTest, ADamagedSaveIsNotOfferedAndLeavesTheOtherFilesAlone) {
     EXPECT_FALSE(Game->Play.saveOffered);
     ASSERT_EQ(log.size(), 1u);
     EXPECT_EQ(log[0].rfind("savegame.xml ignored: ", 0), 0u) << log[0];
+    // The refused file is the player's all the same: kept aside, never lost
+    // to the next new game.
+    EXPECT_EQ(FileBytes("savegame.xml.bad"), bytes);
     EXPECT_FALSE(Game->ContinueSavedGame());
     EXPECT_EQ(GameState, GAME_STARTMENU);
   }

@@ -138,13 +138,37 @@ TEST(SaveGameText, DamagedAndHostileFilesAreRefusedWithAReason) {
       {"mixit next past its interval", Altered("next=\"23000\"", "next=\"60001\"")},
       {"mapping symbol out of range", Altered("preview=\"9 8", "preview=\"99 8")},
       {"stone set factor 2", Altered("stonefactor=\"3\"", "stonefactor=\"2\"")},
-      {"hints beyond the board", Altered("hints=\"2\"", "hints=\"82\"")},
+      {"hints past what the sums hold", Altered("hints=\"2\"", "hints=\"1000000001\"")},
+      {"time past twelve days", Altered("elapsed=\"83250\"", "elapsed=\"1036800001\"")},
+      // Histories no player makes: a step on a given, a step that leaves
+      // a hint or given behind, a step that takes a given's place.
+      {"history step on a given", Altered("<change col=\"4\" row=\"0\"", "<change col=\"3\" row=\"0\"")},
+      {"history step writing a hint", Altered("after=\"9,0,\"", "after=\"9,2,\"")},
+      {"history step taking a given back", Altered("before=\"0,0,\" after=\"9,0,\"", "before=\"6,1,\" after=\"9,0,\"")},
   };
   for (const auto& c : cases) {
     std::string why;
     EXPECT_FALSE(ReadSavedGame(c.bytes, why)) << c.what;
     EXPECT_FALSE(why.empty()) << c.what;
   }
+}
+
+TEST(SaveGameText, CountersAndHistoriesOfRealGamesRead) {
+  // "Clear board" takes hint stones back, so a game may count far more
+  // hints and turns than the board has cells; the clear is a step of the
+  // history that removes a hint.
+  TSavedGame game = SampleGame();
+  game.stats.givenHints = 85;
+  game.stats.usedTurns = 140;
+  game.elapsed = 11 * 24 * 3600 * 1000;
+  PlayMove clear;
+  clear.changes.push_back({2, 0, game.cells[2][0], {}});
+  clear.changes.push_back({4, 0, game.cells[4][0], {}});
+  game.history.push_back(clear);
+  std::string why;
+  const std::optional<TSavedGame> read = ReadSavedGame(SavedGameText(game), why);
+  ASSERT_TRUE(read) << why;
+  ExpectSame(game, *read);
 }
 
 TEST(SaveGameText, AFinishedBoardIsNoGameToContinue) {
