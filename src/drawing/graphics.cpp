@@ -74,10 +74,12 @@ GraphicsContext& Context() { return g_context; }
 Renderer* CurrentRenderer() { return g_context.renderer.get(); }
 int RendererGeneration() { return g_generation; }
 
+bool GraphicsDriverAvailable(int driver) { return driver == DRIVER_OPENGL || driver == DRIVER_SOFTWARE; }
+
 bool SetGraphicsDriver(int driver, int flags) {
   (void)flags;
-  if (ForcedSoftware()) return driver == DRIVER_SOFTWARE || driver == DRIVER_OPENGL;
-  if (driver == DRIVER_OPENGL || driver == DRIVER_SOFTWARE) {
+  if (ForcedSoftware()) return GraphicsDriverAvailable(driver);
+  if (GraphicsDriverAvailable(driver)) {
     g_selected_driver = driver;
     return true;
   }

@@ -31,6 +31,8 @@ struct DisplayMode {
   int width = 0, height = 0, depth = 0, hertz = 0;
 };
 
+// Whether this platform has the renderer at all.
+bool GraphicsDriverAvailable(int driver);
 // Selects the renderer for the next Graphics call; false when it is absent.
 bool SetGraphicsDriver(int driver, int flags = 2);
 // Name of the selected renderer: "OpenGL" or "Software".

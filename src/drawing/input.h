@@ -36,8 +36,12 @@ std::string TakeTypedText();
 void FlushMouse();
 // Handles pending window messages.
 void PollSystem();
-// True once the window system asked the program to end (window closed).
+// True once the window system asked the program to end (window closed,
+// or the window lost).
 bool AppTerminate();
+// Runs when the connection to the display breaks and the program must end
+// at once, no way back to the main loop: the game saves itself here.
+void SetDisplayLostHandler(void (*handler)());
 
 // Milliseconds since start, counting up to 2^31 - 1 and then from 0 again
 // (engine/clock_math.h subtracts them); Delay sleeps.

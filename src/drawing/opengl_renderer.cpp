@@ -9,6 +9,7 @@
 #include <cmath>
 #include <set>
 
+#include "drawing/x_errors.h"
 #include "drawing/input.h"
 #include "drawing/key_map.h"
 #include "drawing/platform.h"
@@ -97,6 +98,7 @@ class OpenGLRenderer : public Renderer {
     window_ = SDL_CreateWindow(AppTitle().c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
                                wflags);
     if (!window_) return false;
+    WatchXErrors();
     // Text inputs take the characters the player's layout produces.
     SDL_StartTextInput();
     if (depth != 0) {
@@ -435,6 +437,7 @@ void KeyEvent(const SDL_KeyboardEvent& key, InputState& input) {
 
 void PumpWindowEvents(InputState& input) {
   if (!SDL_WasInit(SDL_INIT_VIDEO)) return;
+  if (XWindowLost()) input.terminate = true;
   SDL_Event e;
   while (SDL_PollEvent(&e)) {
     switch (e.type) {

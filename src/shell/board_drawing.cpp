@@ -14,7 +14,9 @@
 #include "presentation/text_effect.h"
 #include "shell/game.h"
 #include "shell/highscore.h"
+#include "shell/play_tips.h"
 #include "shell/play_values.h"
+#include "shell/score_line.h"
 #include "shell/screen_drawing.h"
 #include "shell/screen_widgets.h"
 #include "shell/settings.h"
@@ -31,7 +33,7 @@ struct RGB {
   int r, g, b;
 };
 
-// Rank, score, a run of dots and the name ending at x + 142, one line per
+// Rank, score, a dot leader and the name ending at x + 142, one line per
 // entry of the six best.
 void DrawScoreLines(float x, float y, const std::function<void(const THighscoreItem&)>& colourFor) {
   if (!Highscores) return;
@@ -43,13 +45,11 @@ void DrawScoreLines(float x, float y, const std::function<void(const THighscoreI
     drawing::SetImageFont(FontBold12);
     drawing::DrawText(std::to_string(i + 1) + ".", x, ly);
     drawing::SetImageFont(Font10);
-    drawing::DrawText(std::to_string(item->score), x + 20, ly);
-    const int nameWidth = drawing::TextWidth(item->name);
-    std::string dots = ". ";
-    // A font without a width for the dots would never fill the gap.
-    while (drawing::TextWidth(dots) + nameWidth < 117 && drawing::TextWidth(". ") > 0) dots += ". ";
-    drawing::DrawText(dots, x + 35, ly);
-    drawing::DrawText(item->name, x + 142 - float(nameWidth), ly);
+    const std::string score = std::to_string(item->score);
+    const ScoreLineLayout line = LayOutScoreLine(x, score, item->name, drawing::TextWidth);
+    drawing::DrawText(score, line.scoreX, ly);
+    drawing::DrawText(line.dots, line.dotsX, ly);
+    drawing::DrawText(line.name, line.nameX, ly);
   }
   drawing::SetImageFont(FontBold12);
   drawing::SetColor(255, 255, 255);
@@ -225,11 +225,13 @@ void TGame::Draw_Running(int flag) {
   DrawStones_Player();
   DrawPlayMarks();
   TParticleEffect::DrawAll(1);
-  TTextEffect::DrawAll();
   TGUIobject::DrawAll("InGame", 0);
+  // Messages float over the board and the side panel, never under them.
+  TTextEffect::DrawAll();
   if (PickerOpen) DrawPicker();
   DrawLevelCode();
   if (GameFinished) DrawResultPanel();
+  DrawSideButtonTip();
 }
 
 void TGame::DrawPicker() {

@@ -5,15 +5,27 @@
 #include "shell/game.h"
 #include "shell/startup.h"
 
+namespace {
+
+// Closing the program, or losing the display, keeps the game on the board
+// for "Continue".
+void SaveGameOnTheBoard() {
+  if (Game) Game->SaveAtProgramEnd();
+}
+
+}  // namespace
+
 int RunGame() {
   static bool started = false;
   if (started) return 0;
   started = true;
 
+  // A display that goes away leaves no way back to the loop's end.
+  drawing::SetDisplayLostHandler(SaveGameOnTheBoard);
   StartUp();
   if (QuitGame != 1 && !drawing::AppTerminate()) Game->GameLoop();
-  // Closing the program keeps the game on the board for "Continue".
-  if (Game) Game->SaveAtProgramEnd();
+  SaveGameOnTheBoard();
+  drawing::SetDisplayLostHandler(nullptr);
   drawing::EndGraphics();
   return 0;
 }

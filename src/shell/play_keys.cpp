@@ -114,11 +114,11 @@ void TGame::UpdatePlayKeys() {
     return;
   }
   if (control) return;
+  if (GameFinished != 0) return;
   if (KeyManager.IsHit(kKeyN)) {
     board.notesMode = !board.notesMode;
     Play.keyboardUsed = true;
   }
-  if (GameFinished != 0) return;
 
   const int column = board.SelectedColumn(), row = board.SelectedRow();
   bool moved = false;

@@ -58,6 +58,9 @@ void TGame::SaveRunningGame() {
                            sudoku.stats_averageturntime, sudoku.stats_usedundos, sudoku.stats_lastturntime != 0};
   game.history = Play.board.History();
   game.historyPosition = Play.board.HistoryPosition();
+  game.selectedColumn = Play.board.SelectedColumn();
+  game.selectedRow = Play.board.SelectedRow();
+  game.keyboardUsed = Play.keyboardUsed ? 1 : 0;
   if (WriteSavedGameFile(game, kSaveGameFile)) {
     Play.saveOffered = true;
   } else {
@@ -122,6 +125,8 @@ bool TGame::ContinueSavedGame() {
   for (int c = 0; c < 9; ++c)
     for (int r = 0; r < 9; ++r) Play.board.SetNotes(c, r, game.cells[c][r].notes);
   Play.board.RestoreHistory(game.history, game.historyPosition);
+  Play.board.Select(game.selectedColumn, game.selectedRow);
+  Play.keyboardUsed = game.keyboardUsed != 0;
 
   const TSavedMixIt& mix = game.mixIt;
   MixItActivated = mix.active;

@@ -2,6 +2,7 @@
 // mode, undo, redo, fill notes and clear notes, each with a hint of its key.
 #include "drawing/graphics.h"
 #include "shell/game.h"
+#include "shell/play_tips.h"
 #include "shell/play_values.h"
 #include "shell/screen_drawing.h"
 #include "shell/screen_widgets.h"
@@ -37,6 +38,7 @@ void TGame::UpdatePlayTools() {
   TGUIobject::UpdateAll("PlayTools", 0);
   TPlayBoard& board = Play.board;
   auto clicked = [this](int tool) { return Play.tools[size_t(tool)]->GetClicks() != 0; };
+  // Greyed buttons report no clicks, so a finished game's tools do nothing.
   if (clicked(kToolNotesMode)) board.notesMode = !board.notesMode;
   if (clicked(kToolUndo)) UndoMove();
   if (clicked(kToolRedo)) RedoMove();
@@ -45,7 +47,9 @@ void TGame::UpdatePlayTools() {
   if (GameFinished == 0 && ((fill && board.FillNotes()) || (clear && board.ClearNotes()))) AfterPlayerMove();
 
   Play.tools[kToolNotesMode]->on = board.notesMode ? 1 : 0;
+  // After the end every control greys out with the side buttons.
   const bool playing = GameFinished == 0;
+  Play.tools[kToolNotesMode]->grayedout = playing ? 0 : 1;
   Play.tools[kToolUndo]->grayedout = playing && board.CanUndo() ? 0 : 1;
   Play.tools[kToolRedo]->grayedout = playing && board.CanRedo() ? 0 : 1;
   Play.tools[kToolFillNotes]->grayedout = playing ? 0 : 1;
@@ -58,15 +62,6 @@ void DrawPlayControls(const TPlaySession& play) {
     const TGUIButton& tool = *play.tools[size_t(i)];
     if (!tool.mouseover) continue;
     // The tip sits on the board's lower frame, right above the button row.
-    drawing::SetImageFont(Font10);
-    const std::string tip = Text(kTools[i].tip);
-    const float width = float(drawing::TextWidth(tip) + 12);
-    const float x = std::min(float(tool.x), 740.0f - width);
-    drawing::SetColor(20, 24, 30);
-    drawing::SetAlpha(0.85f);
-    drawing::DrawRect(x, float(kToolsY - 18), width, 17);
-    ResetDrawing();
-    drawing::DrawText(tip, x + 6, float(kToolsY - 16));
-    drawing::SetImageFont(FontBold12);
+    DrawTipStrip(Text(kTools[i].tip), float(tool.x), float(kToolsY - 18));
   }
 }

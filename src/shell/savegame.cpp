@@ -213,6 +213,14 @@ void ReadHistory(const xmlNode& root, TSavedGame& game) {
   game.historyPosition = size_t(Number(*node, "position", 0, static_cast<long long>(game.history.size())));
 }
 
+void ReadSelection(const xmlNode& root, TSavedGame& game) {
+  const xmlNodePtr node = root.FindChild("selection");
+  if (!node) return;
+  game.selectedColumn = Number(*node, "col", 0, 8);
+  game.selectedRow = Number(*node, "row", 0, 8);
+  game.keyboardUsed = Number(*node, "keyboard", 0, 1);
+}
+
 TSavedGame ReadRoot(const xmlNode& root) {
   if (root.Name != "savegame") throw Refused{"root is " + root.Name};
   if (Number(root, "version", 0, 1000) != kSaveGameVersion) throw Refused{"version " + Text(root, "version")};
@@ -231,6 +239,7 @@ TSavedGame ReadRoot(const xmlNode& root) {
   ReadMixIt(root, game);
   ReadStats(root, game);
   ReadHistory(root, game);
+  ReadSelection(root, game);
   if (const std::optional<std::string> fault = HistoryFault(game)) throw Refused{*fault};
   return game;
 }
@@ -292,6 +301,11 @@ std::string SavedGameText(const TSavedGame& game) {
   Set(stats, "turnclock", Num(s.turnClockStarted));
   Set(stats, "stonefactor", Num(game.stoneSetFactor));
   Set(stats, "showwrong", Num(game.showWrong));
+
+  const xmlNodePtr selection = root->AddNode("selection", AS_CHILD);
+  Set(selection, "col", Num(game.selectedColumn));
+  Set(selection, "row", Num(game.selectedRow));
+  Set(selection, "keyboard", Num(game.keyboardUsed));
 
   const xmlNodePtr history = root->AddNode("history", AS_CHILD);
   Set(history, "position", Num(static_cast<long long>(game.historyPosition)));

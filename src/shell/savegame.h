@@ -56,6 +56,10 @@ struct TSavedGame {
   TSavedStats stats;
   std::vector<PlayMove> history;
   size_t historyPosition = 0;
+  // The keyboard's selection, and whether it shows (the keyboard was used).
+  // Saves without it start at the top left with no frame.
+  int selectedColumn = 0, selectedRow = 0;
+  int keyboardUsed = 0;
 };
 
 // "135" for the notes 1, 3 and 5; empty for none.

@@ -86,9 +86,7 @@ void CreateOptionMenuWidgets() {
   lists.language = DropDown(210, 430, 360, "_LANGUAGE");
   Widgets.theme = DropDown(210, 490, 360, "_SKINTHEME");
 
-  lists.mode->AddEntry("OpenGL", 0);
-  lists.mode->AddEntry("DirectX 7", 1);
-  lists.mode->AddEntry("DirectX 9", 2);
+  FillRendererList(*lists.mode);
   FillResolutionList(*lists.resolution);
   lists.resolution->OnChange_ = [](int id) {
     OnResolutionChosen(Widgets.lists, id);

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "drawing/files.h"
+#include "drawing/graphics.h"
 #include "drawing/messages.h"
 #include "presentation/game_skin.h"
 #include "presentation/theme_host.h"
@@ -103,6 +104,18 @@ void FillRefreshRateList(TGUIDropDown& list, const TGraphicsResolutions& entry) 
   list.grayedout = 0;
 }
 
+void FillRendererList(TGUIDropDown& list) {
+  struct Renderer {
+    const char* name;
+    int id;
+  };
+  constexpr Renderer kRenderers[] = {
+      {"OpenGL", drawing::DRIVER_OPENGL}, {"DirectX 7", drawing::DRIVER_DIRECTX7}, {"DirectX 9", drawing::DRIVER_DIRECTX9}};
+  list.ClearEntries();
+  for (const Renderer& renderer : kRenderers)
+    if (drawing::GraphicsDriverAvailable(renderer.id)) list.AddEntry(renderer.name, renderer.id);
+}
+
 void FillMixItList(TGUIDropDown& list) {
   const int selected = list.ListPosClicked;
   list.ClearEntries();
@@ -142,8 +155,15 @@ void OnOptionsOpened(const TOptionLists& lists, int index, int refreshRate, int 
     FillFullscreenList(fullscreen, *entry);
   }
   if (lists.mode) {
-    const int shown = renderer == 3 ? 0 : renderer;
-    if (shown >= 0 && shown < int(lists.mode->EntryList.size())) Choose(*lists.mode, shown);
+    // A renderer this platform lacks shows the first one, which applies as
+    // "no change", so the configured value stays in the file.
+    const int shown = IndexOfID(*lists.mode, renderer == 3 ? 0 : renderer);
+    if (shown >= 0) {
+      Choose(*lists.mode, shown);
+    } else if (!lists.mode->EntryList.empty()) {
+      lists.mode->SetActiveEntry(0);
+      lists.mode->ListPosEntryID = -1;
+    }
   }
 }
 

@@ -34,6 +34,9 @@ void FillFullscreenList(TGUIDropDown& list, const TGraphicsResolutions& entry);
 // The entry's refresh rates, ids 0, 1, 2, ...; the selected rate is kept when
 // the new list has it, else nothing is selected. Un-grays the list.
 void FillRefreshRateList(TGUIDropDown& list, const TGraphicsResolutions& entry);
+// The renderers this platform has, each under its settings code (0 OpenGL,
+// 1 DirectX 7, 2 DirectX 9).
+void FillRendererList(TGUIDropDown& list);
 // Never, every minute, every 2, 3 and 5 minutes: ids 1 to 5.
 void FillMixItList(TGUIDropDown& list);
 

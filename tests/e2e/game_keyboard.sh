@@ -41,7 +41,8 @@ grep -q "<history position=\"$((moves - 1))\">" savegame.xml || fail "the save d
   echo "key 89"
   echo "keyup $KEY_CONTROL"
   echo "wait 1"
-  type_solution "$LEVEL6_SOLUTION" 0 $((undone_step + 1)) 81
+  # The selection is back on the cell of the undone step.
+  type_solution "$LEVEL6_SOLUTION" "$undone_step" $((undone_step + 1)) 81
   echo "wait 30"
   echo "shot kb_result.png"
   echo "quit"

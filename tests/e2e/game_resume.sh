@@ -50,7 +50,8 @@ gone=$((second - first))
   echo "wait $LOGO_UPDATES"
   echo "click $CONTINUE"
   echo "wait 2"
-  type_solution "$LEVEL6_SOLUTION" 0 "$half" 81
+  # The selection is back where the first run left it, on the last cell typed.
+  type_solution "$LEVEL6_SOLUTION" $((half - 1)) "$half" 81
   echo "wait 30"
   echo "quit"
 } > third.script

@@ -160,3 +160,25 @@ TEST_F(GameTest, StoneSetButtonsFollowTheLanguage) {
   EXPECT_EQ(Widgets.stoneSets[1]->value, "Persons");
   EXPECT_EQ(CurrentSkin->StoneSkin[0]->Description, "Numbers");
 }
+
+TEST_F(GameTest, EveryControlUnderTheBoardGreysOutAtTheEndAndDoesNothing) {
+  StartLevelOne();
+  TPlaySession& play = Game->Play;
+  Click(*play.tools[kToolNotesMode]);
+  ASSERT_TRUE(play.board.notesMode);
+  Click(*Widgets.inGame[kSolve]);
+  ASSERT_EQ(GameFinished, 1);
+  for (int tool = 0; tool < kPlayTools; ++tool) EXPECT_EQ(play.tools[size_t(tool)]->grayedout, 1) << "tool " << tool;
+  Click(*play.tools[kToolNotesMode]);
+  EXPECT_TRUE(play.board.notesMode) << "a greyed button toggled notes mode";
+  drawing::Input().PressKey('N');
+  Step();
+  drawing::Input().ReleaseKey('N');
+  Step(2);
+  EXPECT_TRUE(play.board.notesMode) << "the N key toggled notes mode after the end";
+
+  StartLevelOne();
+  Step();
+  EXPECT_EQ(play.tools[kToolNotesMode]->grayedout, 0) << "the next game's notes button is live again";
+  EXPECT_FALSE(play.board.notesMode);
+}

@@ -311,8 +311,9 @@ TEST_F(PlayKeysTest, ContinueBringsBackBoardNotesHistoryAndTheClock) {
   EXPECT_EQ(Board().HistoryPosition(), position);
   EXPECT_TRUE(Board().CanRedo());
   EXPECT_NEAR(GameClock::now - GameStartTime, elapsed, 200) << "the clock goes on from the saved time";
-  EXPECT_EQ(Board().SelectedColumn(), 0);
-  EXPECT_FALSE(Game->Play.keyboardUsed);
+  EXPECT_EQ(Board().SelectedColumn(), dc) << "the keyboard's selection comes back where it was";
+  EXPECT_EQ(Board().SelectedRow(), dr);
+  EXPECT_TRUE(Game->Play.keyboardUsed) << "and stays visible";
 
   SelectWithArrows(dc, dr);
   Key('Y', {kControl});
@@ -354,3 +355,38 @@ TEST_F(PlayKeysTest, ADamagedSaveIsNotOfferedAndLeavesTheOtherFilesAlone) {
 }
 
 }  // namespace
+
+TEST_F(PlayKeysTest, TheSelectionStaysVisibleAfterMouseClicksOnceTheKeyboardWasUsed) {
+  StartLevelOne();
+  Key(drawing::KEY_RIGHT);
+  ASSERT_TRUE(Game->Play.keyboardUsed);
+  int c = 0, r = 0;
+  EmptyCell(c, r);
+  ClickCell(c, r);  // a digit by mouse
+  EXPECT_TRUE(Game->Play.keyboardUsed);
+  EXPECT_EQ(Board().SelectedColumn(), c) << "the frame follows the click";
+  EXPECT_EQ(Board().SelectedRow(), r);
+  Click(*Game->Play.tools[kToolFillNotes]);
+  Click(*Widgets.inGame[kHint]);
+  EXPECT_TRUE(Game->Play.keyboardUsed);
+
+  // Quit to the menu without another move, then "Continue".
+  Key(drawing::KEY_DOWN);
+  const int column = Board().SelectedColumn(), row = Board().SelectedRow();
+  Click(*Widgets.inGame[kQuitToMenu]);
+  Step();
+  Click(*Game->Play.continueButton);
+  ASSERT_EQ(GameState, GAME_RUNNING);
+  EXPECT_TRUE(Game->Play.keyboardUsed);
+  EXPECT_EQ(Board().SelectedColumn(), column);
+  EXPECT_EQ(Board().SelectedRow(), row);
+
+  // A game played by mouse alone still comes back without a frame.
+  StartLevelOne();
+  ClickCell(c, r);
+  Click(*Widgets.inGame[kQuitToMenu]);
+  Step();
+  Click(*Game->Play.continueButton);
+  ASSERT_EQ(GameState, GAME_RUNNING);
+  EXPECT_FALSE(Game->Play.keyboardUsed);
+}

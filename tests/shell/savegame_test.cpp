@@ -68,6 +68,9 @@ void ExpectSame(const TSavedGame& a, const TSavedGame& b) {
   EXPECT_EQ(a.stats.turnClockStarted, b.stats.turnClockStarted);
   ASSERT_EQ(a.history.size(), b.history.size());
   EXPECT_EQ(a.historyPosition, b.historyPosition);
+  EXPECT_EQ(a.selectedColumn, b.selectedColumn);
+  EXPECT_EQ(a.selectedRow, b.selectedRow);
+  EXPECT_EQ(a.keyboardUsed, b.keyboardUsed);
   for (size_t m = 0; m < a.history.size(); ++m) {
     EXPECT_EQ(a.history[m].cycle, b.history[m].cycle);
     ASSERT_EQ(a.history[m].changes.size(), b.history[m].changes.size());
@@ -99,6 +102,22 @@ TEST(SaveGameText, WritesTheAgreedShapeAndReadsBackEverything) {
   ASSERT_TRUE(read) << why;
   ExpectSame(game, *read);
   EXPECT_EQ(SavedGameText(*read), text) << "a second write is byte for byte the first";
+
+  // The keyboard's selection goes along; a save from before it had one reads
+  // as a game played by mouse.
+  TSavedGame keyed = game;
+  keyed.selectedColumn = 7;
+  keyed.selectedRow = 2;
+  keyed.keyboardUsed = 1;
+  const std::optional<TSavedGame> back = ReadSavedGame(SavedGameText(keyed), why);
+  ASSERT_TRUE(back) << why;
+  ExpectSame(keyed, *back);
+  const std::string older = ReplaceAll(text, "<selection col=\"0\" row=\"0\" keyboard=\"0\"/>", "");
+  ASSERT_NE(older, text);
+  const std::optional<TSavedGame> old = ReadSavedGame(older, why);
+  ASSERT_TRUE(old) << why;
+  EXPECT_EQ(old->keyboardUsed, 0);
+  EXPECT_EQ(old->selectedColumn, 0);
 }
 
 TEST(SaveGameText, NoteDigitsAreAscending) {
@@ -145,6 +164,7 @@ TEST(SaveGameText, DamagedAndHostileFilesAreRefusedWithAReason) {
       {"history step on a given", Altered("<change col=\"4\" row=\"0\"", "<change col=\"3\" row=\"0\"")},
       {"history step writing a hint", Altered("after=\"9,0,\"", "after=\"9,2,\"")},
       {"history step taking a given back", Altered("before=\"0,0,\" after=\"9,0,\"", "before=\"6,1,\" after=\"9,0,\"")},
+      {"selection off the board", Altered("<selection col=\"0\"", "<selection col=\"9\"")},
   };
   for (const auto& c : cases) {
     std::string why;

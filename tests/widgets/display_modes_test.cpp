@@ -1,10 +1,12 @@
 // The display-mode list and the options screen's list routines.
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
 #include "drawing/files.h"
+#include "drawing/graphics.h"
 #include "drawing/messages.h"
 #include "presentation/game_skin.h"
 #include "widget_fixture.h"
@@ -233,4 +235,27 @@ TEST_F(OptionScreen, ThemesHandTheirPicturesAndFontToTheWidgets) {
   auto input = TGUIinput::Create(0, 0, 50, 30, 1, "", 5, 1, "S");
   EXPECT_EQ(input->UseFont, font) << "widgets made later take it too";
   EXPECT_EQ(later->UseFont, GUIResources.textFont) << "buttons without a font take the text font";
+}
+
+TEST_F(OptionScreen, TheRendererListOffersOnlyRenderersThisPlatformHas) {
+  FillRendererList(*lists_.mode);
+  ASSERT_FALSE(lists_.mode->EntryList.empty());
+  for (const int id : Ids(*lists_.mode)) EXPECT_TRUE(drawing::GraphicsDriverAvailable(id)) << "renderer " << id;
+  for (const int id : {int(drawing::DRIVER_DIRECTX7), int(drawing::DRIVER_DIRECTX9)}) {
+    const std::vector<int> ids = Ids(*lists_.mode);
+    EXPECT_EQ(std::count(ids.begin(), ids.end(), id), drawing::GraphicsDriverAvailable(id) ? 1 : 0);
+  }
+  EXPECT_EQ(Texts(*lists_.mode).front(), "OpenGL");
+
+  // A settings file naming a renderer missing here shows the first one; it
+  // is not chosen, so applying leaves the file's value alone.
+  if (!drawing::GraphicsDriverAvailable(drawing::DRIVER_DIRECTX9)) {
+    OnOptionsOpened(lists_, 0, 60, 0, drawing::DRIVER_DIRECTX9);
+    EXPECT_EQ(lists_.mode->value, "OpenGL");
+    EXPECT_EQ(lists_.mode->ListPosClicked, 0);
+    EXPECT_EQ(lists_.mode->ListPosEntryID, -1);
+  }
+  OnOptionsOpened(lists_, 0, 60, 0, 3);
+  EXPECT_EQ(lists_.mode->value, "OpenGL") << "renderer code 3 is OpenGL";
+  EXPECT_EQ(lists_.mode->ListPosEntryID, 0);
 }

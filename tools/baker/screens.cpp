@@ -248,12 +248,11 @@ Canvas LevelMark(const Palette& p) {
 
 Canvas FrameRectangle(const Palette& p) {
   // Regions are cut at 0..21, 23..97 and 99..125 on both axes; the body is
-  // flat where it repeats, and the right and bottom edges leave room for a
-  // shadow.
+  // flat where it repeats. It fills the whole picture, so a framed box's
+  // visible edge is exactly the rectangle it is drawn into.
   Canvas c(126, 126);
-  Sdf body = Box(1, 1, 121, 121, 13);
+  Sdf body = Box(0, 0, 126, 126, 13);
   Mask bodyMask = Rasterize(126, 126, body);
-  c.Shadow(bodyMask, 2, 3, 1.6f, Rgb8(8, 8, 12, 150));
   Rgba face = Mix(p.panel, p.cream, 0.12f);
   c.Fill(bodyMask, WithAlpha(face, 0.96f));
   c.Fill(Rasterize(126, 126, Intersect(Outline(Grow(body, -2.5f), 0.8f), body)), Rgb8(255, 255, 255), 0.22f);
