@@ -94,14 +94,19 @@ class OpenGLRenderer : public Renderer {
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 1);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     Uint32 wflags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN;
-    if (depth != 0) wflags |= SDL_WINDOW_FULLSCREEN;
+    // Full screen at the desktop's own size takes the desktop as it is
+    // (borderless, no mode change); the game area is fitted with bars.
+    SDL_DisplayMode desktop{};
+    const bool borderless =
+        depth != 0 && SDL_GetDesktopDisplayMode(0, &desktop) == 0 && desktop.w == width && desktop.h == height;
+    if (depth != 0) wflags |= borderless ? SDL_WINDOW_FULLSCREEN_DESKTOP : SDL_WINDOW_FULLSCREEN;
     window_ = SDL_CreateWindow(AppTitle().c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
                                wflags);
     if (!window_) return false;
     WatchXErrors();
     // Text inputs take the characters the player's layout produces.
     SDL_StartTextInput();
-    if (depth != 0) {
+    if (depth != 0 && !borderless) {
       SDL_DisplayMode want{}, got{};
       want.w = width;
       want.h = height;

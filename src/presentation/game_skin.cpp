@@ -92,12 +92,20 @@ void TGameSkin::RefreshImages() {
 }
 
 void TGameSkin::ChangeToSkin(int id) {
+  // The stone set in use goes over to the new theme when it has one.
+  const int stoneSet = CurrentSkin ? CurrentSkin->ActiveStoneSkin : 1;
   SetSkinByID(id);
   if (!CurrentSkin) return;
   CurrentSkin->LoadConfig(0);
   if (ThemeHost* host = CurrentThemeHost()) host->SetGameFonts(CurrentSkin->SmallImageFont, CurrentSkin->ImageFont);
   RefreshImages();
-  CurrentSkin->SetActiveStoneSkin(1);
+  CurrentSkin->SetActiveStoneSkin(CurrentSkin->HasStoneSet(stoneSet) ? stoneSet : 1);
+}
+
+bool TGameSkin::HasStoneSet(int n) const {
+  if (n < 1 || n > int(StoneSkin.size())) return false;
+  const TStoneSkinPtr& set = StoneSkin[size_t(n - 1)];
+  return set && set->Image;
 }
 
 TStoneSkinPtr TGameSkin::getActiveStoneSkin() const {

@@ -61,13 +61,16 @@ class TGameSkin {
   static void SetSkinByID(int id);
   // Widget pictures and the nine-part frame pack from the current theme.
   static void RefreshImages();
-  // Switches the game to another theme, loading it completely.
+  // Switches the game to another theme, loading it completely. The stone
+  // set in use stays when the new theme has it, else it becomes set 1.
   static void ChangeToSkin(int id);
   // The pack drawn as framed boxes, rebuilt by RefreshImages.
   static std::shared_ptr<TPX_SpritePack>& FramePack();
 
   TStoneSkinPtr getActiveStoneSkin() const;
   void SetActiveStoneSkin(int n);
+  // Whether stone set n (1 to 4) is there with its pictures.
+  bool HasStoneSet(int n) const;
   std::string ReplaceVariables(const std::string& text) const;
 
   // Reads skinpath + "/config.xml". Throws ThemeError for a missing root,

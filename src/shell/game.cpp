@@ -24,6 +24,7 @@ std::shared_ptr<TGame> TGame::Create() {
 void TGame::SetGameState(int state) {
   LastGameState = GameState;
   GameState = state;
+  if (state == GAME_OPTIONMENU && Widgets.lists.language && Widgets.theme) NoteOptionsOpened();
   for (int i = kHint; i <= kSettings; ++i) {
     if (Widgets.inGame[size_t(i)]) Widgets.inGame[size_t(i)]->grayedout = 0;
   }

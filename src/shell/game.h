@@ -11,9 +11,11 @@
 #include "engine/sudoku.h"
 #include "presentation/game_color.h"
 #include "shell/base_game.h"
+#include "shell/pending_options.h"
 #include "shell/play_session.h"
 #include "shell/preferences.h"
 #include "shell/preferences_page.h"
+#include "shell/save_loss_question.h"
 #include "shell/suspended_game.h"
 
 constexpr int GAME_LOGO = -1;
@@ -54,6 +56,8 @@ class TGame : public TBaseGame {
   std::shared_ptr<TSudoku> Sudoku;
   TPreferences Preferences;            // read from "preferences.xml" at start-up
   TPreferencesPage PreferencesPage;    // the option menu's page of the play aids
+  TSaveLossQuestion SaveLossQuestion;  // asked before a new puzzle replaces the saved game
+  TPendingOptions PendingOptions;      // the option menu's choices until "Apply" or "Cancel"
   TSuspendedGame Suspended;            // the game "New game" left for the game menu
   int HowToPlayPage = 0;               // the page "How to play" shows, from 0
   // Notes, selection, undo history and autosave of the game on the board.
@@ -150,8 +154,19 @@ class TGame : public TBaseGame {
   void UpdatePicker();
   void ChooseFromPicker();
   void StartFromGameMenu();
+  // Opens the game menu or the repeat-game box; kNone stays.
+  void GoTowardsNewPuzzle(TNewPuzzleRoute route);
+  void DrawSaveLossQuestion();
   void StartFromLevelCode();
+  // What the option menu shows at its opening, for "Cancel" to go back to.
+  void NoteOptionsOpened();
   void ApplyOptions();
+  void CancelOptions();
+  // The option lists show what is in force, and nothing stays pending.
+  void CloseOptions();
+  // After a theme switch: the game takes the stone set the theme kept (or
+  // set 1), and its code, score factor, Mix It mapping and save follow.
+  void TakeStoneSetOfTheme(int previousSet);
   void ShiftGameClocks(int ms);
   void Update_PreferencesPage();
   void Draw_PreferencesPage();

@@ -61,10 +61,38 @@ void TGame::Draw_Logo() {
   ResetDrawing();
 }
 
+namespace {
+
+int StateOf(TNewPuzzleRoute route) {
+  switch (route) {
+    case TNewPuzzleRoute::kGameMenu: return GAME_GAMEMENU;
+    case TNewPuzzleRoute::kRepeatGame: return GAME_REPEATGAMEMENU;
+    case TNewPuzzleRoute::kNone: break;
+  }
+  return GAME_STARTMENU;
+}
+
+}  // namespace
+
+void TGame::GoTowardsNewPuzzle(TNewPuzzleRoute route) {
+  if (route != TNewPuzzleRoute::kNone) SetGameState(StateOf(route));
+}
+
 void TGame::Update_StartMenu() {
+  if (SaveLossQuestion.IsOpen()) {
+    // The menu under the question takes no clicks.
+    TGUIobject::UpdateAll("SaveLossQuestion", 0);
+    if (Widgets.lossStartAnyway->GetClicks()) GoTowardsNewPuzzle(SaveLossQuestion.StartAnyway());
+    if (Widgets.lossBack->GetClicks()) SaveLossQuestion.Back();
+    return;
+  }
   TGUIobject::UpdateAll("StartMenu", 0);
-  if (Widgets.startGame->GetClicks()) SetGameState(GAME_GAMEMENU);
-  if (Widgets.repeatGame->GetClicks()) SetGameState(GAME_REPEATGAMEMENU);
+  if (Widgets.startGame->GetClicks()) {
+    GoTowardsNewPuzzle(SaveLossQuestion.Ask(TNewPuzzleRoute::kGameMenu, Play.saveOffered));
+  }
+  if (Widgets.repeatGame->GetClicks()) {
+    GoTowardsNewPuzzle(SaveLossQuestion.Ask(TNewPuzzleRoute::kRepeatGame, Play.saveOffered));
+  }
   if (Widgets.howToPlay->GetClicks()) OpenHowToPlay();
   if (Widgets.settings->GetClicks()) SetGameState(GAME_OPTIONMENU);
   if (Widgets.quitGame->GetClicks()) QuitGame = 1;
@@ -77,4 +105,18 @@ void TGame::Draw_StartMenu() {
   ResetDrawing();
   DrawSprite("startscreen");
   TGUIobject::DrawAll("StartMenu", 0);
+  if (SaveLossQuestion.IsOpen()) DrawSaveLossQuestion();
+}
+
+void TGame::DrawSaveLossQuestion() {
+  drawing::SetColor(0, 0, 0);
+  drawing::SetAlpha(0.4f);
+  drawing::DrawRect(0, 0, 800, 600);
+  ResetDrawing();
+  DrawFrameBox(170, 225, 460, 160);
+  const std::string question = Text("SAVELOSS_QUESTION");
+  drawing::SetImageFont(FontBold16);
+  DrawShadowedText(question, float(400 - drawing::TextWidth(question) / 2), 265, 2, 2, 0.5f);
+  ResetDrawing();
+  TGUIobject::DrawAll("SaveLossQuestion", 0);
 }

@@ -1,6 +1,7 @@
-// The option menu: display mode and renderer (applied with "_APPLY"),
-// language and theme (changed at once by their lists); "_APPLY" saves
-// whatever of them differs from the settings file.
+// The option menu: display mode, renderer and theme (applied with
+// "_APPLY"), language (changed at once by its list, put back by "_CANCEL");
+// "_APPLY" saves whatever of them differs from the settings file.
+#include <algorithm>
 #include <string>
 
 #include "drawing/graphics.h"
@@ -14,9 +15,18 @@
 #include "shell/screen_widgets.h"
 #include "shell/settings.h"
 #include "widgets/game_graphics.h"
+#include "widgets/screen_choices.h"
 
 namespace {
 
+
+TListPick PickOf(const TGUIDropDown& list) { return {list.ListPosClicked, list.ListPosEntryID, list.value}; }
+
+void RestorePick(TGUIDropDown& list, const TListPick& pick) {
+  list.ListPosClicked = pick.position;
+  list.ListPosEntryID = pick.id;
+  list.value = pick.shown;
+}
 
 std::string SelectedText(const TGUIDropDown& list) {
   if (list.ListPosClicked < 0 || list.ListPosClicked >= int(list.EntryList.size())) return "";
@@ -34,6 +44,7 @@ void TGame::Update_OptionMenu() {
     Update_PreferencesPage();
     return;
   }
+  NoteOptionsOpened();
   {
     TRaisedWidgets raised("OptionMenu", OptionsOverPlayScreen());
     TGUIobject::UpdateAll("OptionMenu", 0);
@@ -42,17 +53,49 @@ void TGame::Update_OptionMenu() {
     ApplyOptions();
     GameState = LastGameState;
   }
-  if (Widgets.optionCancel->GetClicks()) GameState = LastGameState;
+  if (Widgets.optionCancel->GetClicks()) {
+    CancelOptions();
+    GameState = LastGameState;
+  }
   if (Widgets.preferencesOpen->GetClicks()) PreferencesPage.Open(Preferences);
+}
+
+void TGame::NoteOptionsOpened() {
+  PendingOptions.Open(Language, PickOf(*Widgets.lists.language), PickOf(*Widgets.theme));
 }
 
 void TGame::ApplyOptions() {
   const TOptionLists& lists = Widgets.lists;
-  const TGraphicsResolutionsPtr mode = TGraphicsResolutions::GetByID(lists.resolution->ListPosEntryID);
-  // The display changes only with a chosen resolution; language and theme
-  // took effect when they were picked, and are kept here.
-  if (mode && mode->scrWidth >= 800) ApplyDisplayOptions(mode->scrWidth, mode->scrHeight);
+  const int theme = PendingOptions.PickedTheme();
+  if (theme != 0 && CurrentSkin && theme != CurrentSkin->SkinID) {
+    const int previousSet = CurrentSkin->ActiveStoneSkin;
+    TGameSkin::ChangeToSkin(theme);
+    TakeStoneSetOfTheme(previousSet);
+  }
+  const TScreenChoice* mode = OfferedScreenChoice(lists.resolution->ListPosEntryID);
+  // The display changes only with a chosen resolution; the language took
+  // effect when it was picked, and is kept here.
+  if (mode && mode->width >= 800) ApplyDisplayOptions(mode->width, mode->height);
   SaveConfigIfChanged("settings.xml");
+  CloseOptions();
+}
+
+void TGame::CancelOptions() {
+  const std::string& before = PendingOptions.LanguageAtOpening();
+  if (PendingOptions.IsOpen() && Language != before) {
+    const auto found = std::find(LanguageFiles.begin(), LanguageFiles.end(), before);
+    if (found != LanguageFiles.end()) OnLanguageChosen(Widgets.lists, int(found - LanguageFiles.begin()), Language);
+  }
+  if (PendingOptions.IsOpen()) {
+    RestorePick(*Widgets.lists.language, PendingOptions.LanguageListAtOpening());
+    RestorePick(*Widgets.theme, PendingOptions.ThemeListAtOpening());
+  }
+  CloseOptions();
+}
+
+void TGame::CloseOptions() {
+  ShowConfiguredDisplay();
+  PendingOptions.Close();
 }
 
 void TGame::ApplyDisplayOptions(int width, int height) {

@@ -1,5 +1,6 @@
 // Keyboard play on the play screen, and the moves the keys and the mouse
 // share: undo, redo and what follows every move.
+#include <array>
 #include <memory>
 
 #include "drawing/input.h"
@@ -46,6 +47,15 @@ int HitDigit(int& key) {
         return d;
       }
   return -1;
+}
+
+// The digit whose stone shows the stone set's k-th picture at this moment,
+// as the picker shows them: under Mix It keys name pictures, not digits.
+// -1 when no digit shows it (a set with more pictures than digits).
+int DigitShowing(const std::array<int, kSymbolSlots>& mapping, int picture) {
+  for (int d = 1; d <= 9; ++d)
+    if (mapping[size_t(d)] == picture) return d;
+  return mapping[size_t(picture)] == 0 ? picture : -1;  // no mapping set up: digits as they are
 }
 
 struct Arrow {
@@ -128,6 +138,9 @@ void TGame::UpdatePlayKeys() {
   if (digit == 0) {
     moved = board.SetDigit(column, row, 0);
   } else if (digit > 0) {
+    digit = DigitShowing(ReplaceStonesPreview, digit);
+  }
+  if (digit > 0) {
     const bool noting = PressedWith(digitKey, drawing::KEY_MOD_SHIFT, shift) || board.notesMode;
     moved = noting ? board.ToggleNote(column, row, digit) : board.SetDigit(column, row, digit);
   }

@@ -94,7 +94,8 @@ bool TGame::ContinueSavedGame() {
   MaxColors = set ? set->MaxColors : 0;
   StoneDisplaceX = set ? set->displaceX : 0;
   StoneDisplaceY = set ? set->displaceY : 0;
-  StoneSetFactor = game.stoneSetFactor;
+  // A set the theme lacks came back as set 1, which scores as set 1.
+  StoneSetFactor = CurrentSkin->ActiveStoneSkin == game.stoneSet ? game.stoneSetFactor : 1;
   CurrentLevel = game.level;
 
   TSudoku& sudoku = *Sudoku;
@@ -121,7 +122,7 @@ bool TGame::ContinueSavedGame() {
       PlayMaps.BackupMap[c][r][0] = given ? cell.digit : 0;
       PlayMaps.BackupMap[c][r][1] = given ? kCellGiven : 0;
     }
-  Play.StartGame(game.level, CurrentSkin->ActiveStoneSkin, game.stoneSetFactor, game.seed);
+  Play.StartGame(game.level, CurrentSkin->ActiveStoneSkin, StoneSetFactor, game.seed);
   for (int c = 0; c < 9; ++c)
     for (int r = 0; r < 9; ++r) Play.board.SetNotes(c, r, game.cells[c][r].notes);
   Play.board.RestoreHistory(game.history, game.historyPosition);

@@ -128,7 +128,8 @@ void TGame::Update_Running() {
 }
 
 void TGame::UpdateMixItTimer(int now) {
-  if (!MixItActivated) return;
+  // A finished board keeps the pictures it was finished with.
+  if (!MixItActivated || GameFinished != 0) return;
   if (MixItTimer == 0) MixItTimer = LaterMs(now, MixItTime);
   if (ClockDifference(MixItTimer, now) >= 0) return;
   MixItTimer = LaterMs(now, MixItTime);
@@ -166,7 +167,8 @@ void TGame::UpdateWeather(int now) {
 // and right to left on odd ones, with a swirl on each cell it passes.
 void TGame::UpdateSweep(int now) {
   if (!ReplaceStonesActive) return;
-  if (ReplaceStonesPosition >= kSweepCells) {
+  // A sweep the end of the game caught lands at once.
+  if (ReplaceStonesPosition >= kSweepCells || GameFinished != 0) {
     ReplaceStonesActive = 0;
     ReplaceStonesPosition = 0;
     for (int i = 0; i <= 11; ++i) ReplaceStones[size_t(i)] = ReplaceStonesPreview[size_t(i)];

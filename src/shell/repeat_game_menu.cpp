@@ -43,9 +43,12 @@ void TGame::StartFromLevelCode() {
     return;
   }
   LevelCodeMessage.clear();
-  CurrentSkin->SetActiveStoneSkin(parts->stone_set);
+  // The code's stone set when the theme has it.
+  CurrentSkin->SetActiveStoneSkin(CurrentSkin->HasStoneSet(parts->stone_set) ? parts->stone_set : 1);
   const TStoneSkinPtr set = CurrentSkin->getActiveStoneSkin();
   MaxColors = set ? set->MaxColors : 0;
+  StoneDisplaceX = set ? set->displaceX : 0;
+  StoneDisplaceY = set ? set->displaceY : 0;
   InitStones();
   const PuzzleSetup setup = CreateSudoku(parts->level, parts->seed);
   MixItScoreMulti = 1;

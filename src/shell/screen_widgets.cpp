@@ -1,12 +1,17 @@
 #include "shell/screen_widgets.h"
 
 #include <string>
+#include <vector>
+
+#include "drawing/desktop.h"
 
 #include "presentation/game_skin.h"
+#include "shell/game.h"
 #include "shell/play_values.h"
 #include "shell/settings.h"
 #include "support/localization.h"
 #include "widgets/graphics_resolutions.h"
+#include "widgets/screen_choices.h"
 
 TScreenWidgets Widgets;
 
@@ -30,21 +35,17 @@ TGUIDropDownPtr DropDown(int x, int y, int width, const std::string& caption, in
   return TGUIDropDown::Create(x, y, width, 0, 1, grayedout, caption, 1, "OptionMenu");
 }
 
-// Resolutions from 800 x 600 to 1600 x 1200; an entry's id is its position
-// in the whole mode list, so that the list's handler finds it again.
+// Every size the display and the desktop allow (widgets/screen_choices.h);
+// an entry's id is its position in the offered choices + 1.
 void FillResolutionList(TGUIDropDown& list) {
-  const auto& modes = TGraphicsResolutions::List();
-  int shown = 0;
-  int configured = -1;
-  for (size_t i = 0; i < modes.size(); ++i) {
-    const TGraphicsResolutions& mode = *modes[i];
-    if (mode.scrWidth < 800 || mode.scrWidth > 1600 || mode.scrHeight < 600 || mode.scrHeight > 1200) continue;
-    list.AddEntry(std::to_string(mode.scrWidth) + "x" + std::to_string(mode.scrHeight), int(i) + 1);
-    if (mode.scrWidth == ScreenWidth && mode.scrHeight == ScreenHeight) configured = shown;
-    ++shown;
+  TGraphicsResolutions desktop;
+  drawing::DesktopMode(desktop.scrWidth, desktop.scrHeight, desktop.scrDepth, desktop.scrHertz);
+  std::vector<TScreenChoice>& choices = OfferedScreenChoices();
+  choices = ScreenChoices(TGraphicsResolutions::List(), desktop);
+  for (size_t i = 0; i < choices.size(); ++i) {
+    list.AddEntry(std::to_string(choices[i].width) + "x" + std::to_string(choices[i].height), int(i) + 1);
   }
-  list.ListPosEntryID = -1;  // shown entries are not chosen ones
-  if (configured >= 0) OnOptionsOpened(Widgets.lists, configured, RefreshRate, GraphicsDepth, DirectXMode);
+  ShowConfiguredDisplay();
 }
 
 void FillLanguageList(TGUIDropDown& list) {
@@ -97,8 +98,10 @@ void CreateOptionMenuWidgets() {
     OnLanguageChosen(Widgets.lists, id, Language);
     return 0;
   };
+  // The theme picked waits for "Apply": a switch reloads every picture and
+  // may change the running game's stone set.
   Widgets.theme->OnChange_ = [](int id) {
-    TGameSkin::ChangeToSkin(id);
+    if (Game) Game->PendingOptions.PickTheme(id);
     return 0;
   };
 }
@@ -142,6 +145,8 @@ void CreateAddedScreenWidgets() {
   Widgets.howToPrevious = Button(130, 540, 150, "_PREVIOUSPAGE", "HowToPlay", SmallImageFont);
   Widgets.howToClose = Button(325, 540, 150, "_CLOSE", "HowToPlay", SmallImageFont);
   Widgets.howToNext = Button(520, 540, 150, "_NEXTPAGE", "HowToPlay", SmallImageFont);
+  Widgets.lossStartAnyway = Button(220, 330, 175, "_STARTANYWAY", "SaveLossQuestion", SmallImageFont);
+  Widgets.lossBack = Button(405, 330, 175, "_BACK", "SaveLossQuestion", SmallImageFont);
 }
 
 }  // namespace
@@ -155,6 +160,17 @@ void CreateScreenWidgets() {
   CreateGameSetupWidgets();
   CreatePlayScreenWidgets();
   CreateAddedScreenWidgets();
+}
+
+void ShowConfiguredDisplay() {
+  TGUIDropDown& list = *Widgets.lists.resolution;
+  int configured = -1;
+  for (size_t i = 0; i < list.EntryList.size(); ++i) {
+    const TScreenChoice* choice = OfferedScreenChoice(list.EntryList[i]->entryid);
+    if (choice && choice->width == ScreenWidth && choice->height == ScreenHeight) configured = int(i);
+  }
+  list.ListPosEntryID = -1;  // shown entries are not chosen ones
+  if (configured >= 0) OnOptionsOpened(Widgets.lists, configured, RefreshRate, GraphicsDepth, DirectXMode);
 }
 
 void FillThemeList() {

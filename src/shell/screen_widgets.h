@@ -39,6 +39,8 @@ struct TScreenWidgets {
   TGUIButtonPtr preferencesApply, preferencesCancel;
   // How to play: leafing through the pages, and back to the start menu.
   TGUIButtonPtr howToPrevious, howToNext, howToClose;
+  // Start menu: the question before a new puzzle replaces the saved game.
+  TGUIButtonPtr lossStartAnyway, lossBack;
 };
 
 extern TScreenWidgets Widgets;
@@ -48,5 +50,7 @@ enum InGameCommand { kNewGame = 0, kHint, kShowWrong, kSolve, kClearBoard, kSett
 
 // Creates the widgets in their start-up order and fills the option lists.
 void CreateScreenWidgets();
+// The display lists show the configured mode; nothing counts as chosen.
+void ShowConfiguredDisplay();
 // Adds one entry per theme but the first to the theme list.
 void FillThemeList();

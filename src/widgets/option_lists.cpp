@@ -1,6 +1,7 @@
 #include "widgets/option_lists.h"
 
 #include <cstdlib>
+#include <optional>
 
 #include "drawing/files.h"
 #include "drawing/graphics.h"
@@ -10,6 +11,7 @@
 #include "support/functions.h"
 #include "support/localization.h"
 #include "support/text_util.h"
+#include "widgets/screen_choices.h"
 
 std::vector<std::string> LanguageNames;
 std::vector<std::string> LanguageFiles;
@@ -45,9 +47,51 @@ TGraphicsResolutionsPtr ResolutionAtPosition(int id) {
   return all[size_t(id - 1)];
 }
 
-TGraphicsResolutionsPtr SelectedResolution(const TGUIDropDown& list) {
-  if (list.ListPosClicked < 0 || list.ListPosClicked >= int(list.EntryList.size())) return nullptr;
-  return ResolutionAtPosition(list.EntryList[size_t(list.ListPosClicked)]->entryid);
+// The choice a resolution list entry id stands for: a position in the
+// offered choices once they are made, else in the whole mode list.
+std::optional<TScreenChoice> ChoiceAtID(int id) {
+  if (!OfferedScreenChoices().empty()) {
+    const TScreenChoice* choice = OfferedScreenChoice(id);
+    return choice ? std::optional<TScreenChoice>(*choice) : std::nullopt;
+  }
+  const TGraphicsResolutionsPtr entry = ResolutionAtPosition(id);
+  return entry ? std::optional<TScreenChoice>(ChoiceOf(*entry)) : std::nullopt;
+}
+
+std::optional<TScreenChoice> SelectedChoice(const TGUIDropDown& list) {
+  if (list.ListPosClicked < 0 || list.ListPosClicked >= int(list.EntryList.size())) return std::nullopt;
+  return ChoiceAtID(list.EntryList[size_t(list.ListPosClicked)]->entryid);
+}
+
+// "NO" only where a window of the size fits the desktop.
+void FillFullscreen(TGUIDropDown& list, const TScreenChoice& choice) {
+  const int kept = list.ListPosEntryID;
+  list.ClearEntries();
+  if (choice.windowed) list.AddEntry(Text("NO"), 0);
+  for (const int depth : choice.depths) {
+    const std::string text = std::to_string(depth);
+    list.AddEntry(Text("YES") + " - " + text + " Bit", FullscreenEntryID(text));
+  }
+  if (list.EntryList.empty()) return;
+  const int index = IndexOfID(list, kept);
+  Choose(list, index >= 0 ? index : 0);
+}
+
+void FillRefreshRates(TGUIDropDown& list, const TScreenChoice& choice) {
+  const std::string kept =
+      list.ListPosClicked >= 0 && list.ListPosClicked < int(list.EntryList.size())
+          ? list.EntryList[size_t(list.ListPosClicked)]->value
+          : std::string();
+  list.ClearEntries();
+  for (size_t i = 0; i < choice.hertz.size(); ++i) list.AddEntry(std::to_string(choice.hertz[i]), int(i));
+  const int index = IndexOfText(list, kept);
+  if (index >= 0) {
+    Choose(list, index);
+  } else {
+    list.ListPosClicked = -1;
+    list.ListPosEntryID = -1;
+  }
+  list.grayedout = 0;
 }
 
 }  // namespace
@@ -76,32 +120,10 @@ int FullscreenEntryID(const std::string& depth) {
   return std::atoi(depth.c_str());
 }
 
-void FillFullscreenList(TGUIDropDown& list, const TGraphicsResolutions& entry) {
-  const int kept = list.ListPosEntryID;
-  list.ClearEntries();
-  list.AddEntry(Text("NO"), 0);
-  for (const std::string& depth : entry.DepthList) {
-    list.AddEntry(Text("YES") + " - " + depth + " Bit", FullscreenEntryID(depth));
-  }
-  const int index = IndexOfID(list, kept);
-  Choose(list, index >= 0 ? index : 0);
-}
+void FillFullscreenList(TGUIDropDown& list, const TGraphicsResolutions& entry) { FillFullscreen(list, ChoiceOf(entry)); }
 
 void FillRefreshRateList(TGUIDropDown& list, const TGraphicsResolutions& entry) {
-  const std::string kept =
-      list.ListPosClicked >= 0 && list.ListPosClicked < int(list.EntryList.size())
-          ? list.EntryList[size_t(list.ListPosClicked)]->value
-          : std::string();
-  list.ClearEntries();
-  for (size_t i = 0; i < entry.HertzList.size(); ++i) list.AddEntry(entry.HertzList[i], int(i));
-  const int index = IndexOfText(list, kept);
-  if (index >= 0) {
-    Choose(list, index);
-  } else {
-    list.ListPosClicked = -1;
-    list.ListPosEntryID = -1;
-  }
-  list.grayedout = 0;
+  FillRefreshRates(list, ChoiceOf(entry));
 }
 
 void FillRendererList(TGUIDropDown& list) {
@@ -128,10 +150,10 @@ void FillMixItList(TGUIDropDown& list) {
 
 void OnResolutionChosen(const TOptionLists& lists, int id) {
   drawing::Print("should change to " + std::to_string(id));
-  const TGraphicsResolutionsPtr entry = ResolutionAtPosition(id);
-  if (!entry) return;
-  if (lists.fullscreen) FillFullscreenList(*lists.fullscreen, *entry);
-  if (lists.refreshRate) FillRefreshRateList(*lists.refreshRate, *entry);
+  const std::optional<TScreenChoice> choice = ChoiceAtID(id);
+  if (!choice) return;
+  if (lists.fullscreen) FillFullscreen(*lists.fullscreen, *choice);
+  if (lists.refreshRate) FillRefreshRates(*lists.refreshRate, *choice);
 }
 
 void OnOptionsOpened(const TOptionLists& lists, int index, int refreshRate, int depth, int renderer) {
@@ -139,11 +161,11 @@ void OnOptionsOpened(const TOptionLists& lists, int index, int refreshRate, int 
   // The resolution is only shown: applying without a pick changes nothing.
   lists.resolution->SetActiveEntry(index);
   lists.resolution->ListPosEntryID = -1;
-  const TGraphicsResolutionsPtr entry = SelectedResolution(*lists.resolution);
+  const std::optional<TScreenChoice> entry = SelectedChoice(*lists.resolution);
   if (!entry) return;
   if (lists.refreshRate) {
     TGUIDropDown& rates = *lists.refreshRate;
-    FillRefreshRateList(rates, *entry);
+    FillRefreshRates(rates, *entry);
     const int rate = IndexOfText(rates, std::to_string(refreshRate));
     if (rate >= 0) Choose(rates, rate);
   }
@@ -152,7 +174,7 @@ void OnOptionsOpened(const TOptionLists& lists, int index, int refreshRate, int 
   if (lists.fullscreen) {
     TGUIDropDown& fullscreen = *lists.fullscreen;
     fullscreen.ListPosEntryID = depth == 16 ? 1 : depth == 32 ? 2 : 0;
-    FillFullscreenList(fullscreen, *entry);
+    FillFullscreen(fullscreen, *entry);
   }
   if (lists.mode) {
     // A renderer this platform lacks shows the first one, which applies as
@@ -174,8 +196,8 @@ void OnLanguageChosen(const TOptionLists& lists, int id, std::string& configured
   configuredLanguage = language;
   TGUIobject::UpdateAll("", 1);
   if (lists.fullscreen && lists.resolution) {
-    if (const TGraphicsResolutionsPtr entry = SelectedResolution(*lists.resolution)) {
-      FillFullscreenList(*lists.fullscreen, *entry);
+    if (const std::optional<TScreenChoice> entry = SelectedChoice(*lists.resolution)) {
+      FillFullscreen(*lists.fullscreen, *entry);
     }
   }
   if (lists.mixIt) FillMixItList(*lists.mixIt);

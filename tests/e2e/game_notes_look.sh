@@ -30,6 +30,8 @@ for run in "${runs[@]}"; do
       echo "shot $name"
       echo "quit"
     } > look.script
+    # The run before saved its game at its end; no question about losing it.
+    rm -f savegame.xml
     run_headless look.script look.log
     check_shot "$name"
   done

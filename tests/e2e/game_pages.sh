@@ -84,6 +84,8 @@ grep -q "<showconflicts>1</showconflicts>" preferences.xml || fail "preferences.
 # written above read back: the conflicts toggle starts pressed.
 sed -e 's|<language>english</language>|<language>german</language>|' \
   -e 's|<skin>themes/base</skin>|<skin>themes/winter</skin>|' shipped_settings.xml > settings.xml
+# The first run's game was saved at its end; no question about losing it here.
+rm -f savegame.xml
 pages_script "_winter_german" > pages_german.script
 run_headless pages_german.script pages_german.log
 for shot in howto_rules howto_keys play_aids game_menu_back; do check_shot "${shot}_winter_german.png"; done

@@ -86,6 +86,8 @@ cmp -s settings.xml expected.xml || fail "settings.xml after a game under the na
 # 4. A language without a file stays the language's name in the file, while
 #    the texts come from a language that has one.
 sed -i 's#<language>german</language>#<language>klingon</language>#' settings.xml
+# The game of step 3 was saved at its end; no question about losing it here.
+rm -f savegame.xml
 name_script worf > klingon.script
 run_headless klingon.script klingon.log
 expected_settings klingon worf themes/winter > expected.xml

@@ -49,6 +49,7 @@ read -r w h _ < <("$PNGINFO" played.png)
 #    bounded and the game keeps its pace.
 rm lang/zz.lang
 rm -r themes/piped
+rm -f savegame.xml  # the first run's game; no question about losing it
 sed -i 's#<skin>themes/base</skin>#<skin>themes/winter</skin>#' settings.xml
 rm themes/winter/bg.png themes/winter/startscreen.png
 mkfifo themes/winter/bg.png

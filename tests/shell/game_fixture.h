@@ -73,6 +73,11 @@ class GameTest : public ::testing::Test {
     ActiveUid = 0;
     QuitGame = 0;
     LastGameState = GameState = GAME_STARTMENU;
+    // No saved game from an earlier test, so the start menu asks nothing.
+    drawing::DeleteFile("savegame.xml");
+    Game->Play.saveOffered = false;
+    Game->SaveLossQuestion = TSaveLossQuestion{};
+    Game->PendingOptions.Close();
     PointAt(0, 0);
   }
 

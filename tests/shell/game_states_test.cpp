@@ -4,6 +4,7 @@
 
 #include "drawing/files.h"
 #include "game_fixture.h"
+#include "widgets/screen_choices.h"
 #include "shell/game_info.h"
 
 namespace {
@@ -33,16 +34,20 @@ TEST_F(GameTest, StartUpBuildsTheBoardGeometryListsAndTheme) {
   }
   EXPECT_EQ(EntryTexts(*Widgets.lists.language), (std::vector<std::string>{"English", "Deutsch"}));
 
-  // Resolutions from 800 x 600 to 1600 x 1200 only, each under its position
-  // in the whole mode list; the configured one is shown but not chosen.
+  // Every offered display choice (at least 800 x 600, the desktop's own
+  // size too), each under its position in the offered choices; the
+  // configured one is shown but not chosen.
   const TGUIDropDown& resolutions = *Widgets.lists.resolution;
   ASSERT_FALSE(resolutions.EntryList.empty());
+  bool desktop = false;
   for (const auto& entry : resolutions.EntryList) {
-    const auto mode = TGraphicsResolutions::GetByID(entry->entryid);
+    const TScreenChoice* mode = OfferedScreenChoice(entry->entryid);
     ASSERT_TRUE(mode);
-    EXPECT_EQ(entry->value, std::to_string(mode->scrWidth) + "x" + std::to_string(mode->scrHeight));
-    EXPECT_TRUE(mode->scrWidth >= 800 && mode->scrWidth <= 1600 && mode->scrHeight >= 600 && mode->scrHeight <= 1200);
+    EXPECT_EQ(entry->value, std::to_string(mode->width) + "x" + std::to_string(mode->height));
+    EXPECT_TRUE(mode->width >= 800 && mode->height >= 600);
+    desktop = desktop || (mode->desktop && !mode->depths.empty());
   }
+  EXPECT_TRUE(desktop) << "full screen at the desktop's own size";
   EXPECT_EQ(resolutions.value, "800x600");
   EXPECT_EQ(resolutions.ListPosEntryID, -1);
 
