@@ -19,7 +19,10 @@ namespace drawing {
 // the player's folder when one is there, else the one in the data folder;
 // everything written goes to the player's folder, and folder listings show
 // the entries of both. Absolute paths are always taken as they are.
-void SetGameFolders(const std::string& writable, const std::string& readOnly);
+// Relative folders in `shippedOnly` (and all below them) are read and listed
+// from the data folder alone: a player's copy of one cannot break the game.
+void SetGameFolders(const std::string& writable, const std::string& readOnly,
+                    std::vector<std::string> shippedOnly = {});
 // Back to plain relative paths.
 void ClearGameFolders();
 // The real path a read of `path` opens, and the one a write creates.

@@ -196,7 +196,7 @@ bool ParseScript(const std::string& source, std::vector<ScriptCommand>& out, std
       ok = w1.empty();
     }
     if (!ok) {
-      error = "line " + std::to_string(number) + ": cannot run \"" + line + "\"";
+      error = "line " + std::to_string(number) + ": cannot run \"" + LogValue(line) + "\"";
       return false;
     }
     out.push_back(std::move(c));

@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <cstdio>
+#include <mutex>
 
 
 namespace drawing {
@@ -11,14 +12,24 @@ namespace {
 std::function<void(const std::string&, bool)> g_notify_hook;
 std::function<void(const std::string&)> g_print_hook;
 bool g_display_available = false;
+
+// The background writer logs its failures from its own thread.
+std::mutex& PrintMutex() {
+  static std::mutex mutex;
+  return mutex;
+}
 }  // namespace
 
 void SetDisplayAvailable(bool available) { g_display_available = available; }
 
 void SetNotifyHook(std::function<void(const std::string&, bool)> hook) { g_notify_hook = std::move(hook); }
-void SetPrintHook(std::function<void(const std::string&)> hook) { g_print_hook = std::move(hook); }
+void SetPrintHook(std::function<void(const std::string&)> hook) {
+  std::lock_guard lock(PrintMutex());
+  g_print_hook = std::move(hook);
+}
 
 void Print(const std::string& text) {
+  std::lock_guard lock(PrintMutex());
   if (g_print_hook) {
     g_print_hook(text);
     return;
@@ -26,6 +37,14 @@ void Print(const std::string& text) {
   std::fwrite(text.data(), 1, text.size(), stdout);
   std::fputc('\n', stdout);
   std::fflush(stdout);
+}
+
+std::string LogValue(const std::string& value) {
+  std::string shown = value.substr(0, kLoggedValueChars);
+  for (char& c : shown)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+  if (value.size() > kLoggedValueChars) shown += "... (" + std::to_string(value.size()) + " bytes)";
+  return shown;
 }
 
 void Notify(const std::string& text, bool serious) {

@@ -8,6 +8,12 @@ namespace drawing {
 
 // One line to the standard output (the debug log).
 void Print(const std::string& text);
+// A value read from a file, fit for a log line: at most kLoggedValueChars
+// characters of it (a longer one is cut and says how long it was), control
+// characters shown as '?' so that a value cannot forge lines of its own.
+constexpr size_t kLoggedValueChars = 80;
+std::string LogValue(const std::string& value);
+
 // A system message box; on the error output when no display is available
 // (headless runs, tests). serious selects an error box over an information box.
 void Notify(const std::string& text, bool serious = false);

@@ -133,7 +133,13 @@ PixmapPtr LoadPixmap(const std::string& path) {
 
 namespace {
 
-bool EncodePng(std::FILE* f, const std::vector<png_const_bytep>& rows, int w, int h, int compression) {
+void AppendToString(png_structp png, png_bytep data, png_size_t size) {
+  static_cast<std::string*>(png_get_io_ptr(png))->append(reinterpret_cast<const char*>(data), size);
+}
+
+void NoFlush(png_structp) {}
+
+bool EncodePng(std::string& out, const std::vector<png_const_bytep>& rows, int w, int h, int compression) {
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, ErrorToLongjmp, SilentWarning);
   if (!png) return false;
   png_infop info = png_create_info_struct(png);
@@ -145,7 +151,7 @@ bool EncodePng(std::FILE* f, const std::vector<png_const_bytep>& rows, int w, in
     png_destroy_write_struct(&png, &info);
     return false;
   }
-  png_init_io(png, f);
+  png_set_write_fn(png, &out, AppendToString, NoFlush);
   png_set_compression_level(png, compression);
   png_set_IHDR(png, info, png_uint_32(w), png_uint_32(h), 8, PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE,
                PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
@@ -172,13 +178,10 @@ bool SavePixmapPNG(const Pixmap& pixmap, const std::string& path, int compressio
   }
   std::vector<png_const_bytep> rows(size_t(pixmap.height()));
   for (size_t y = 0; y < rows.size(); ++y) rows[y] = rgba.data() + y * size_t(pixmap.width()) * 4;
-  const std::string file = PathForWriting(path);
-  std::FILE* f = std::fopen(file.c_str(), "wb");
-  if (!f) return false;
-  bool ok = EncodePng(f, rows, pixmap.width(), pixmap.height(), compression);
-  ok = (std::fclose(f) == 0) && ok;
-  if (!ok) std::remove(file.c_str());
-  return ok;
+  // Encoded whole in memory and saved in one step: a full disk never
+  // leaves a cut picture behind.
+  std::string bytes;
+  return EncodePng(bytes, rows, pixmap.width(), pixmap.height(), compression) && WriteFileAtomically(path, bytes);
 }
 
 }  // namespace drawing

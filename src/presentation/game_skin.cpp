@@ -59,7 +59,7 @@ void TGameSkin::LoadThemeList() {
     if (!drawing::IsReadableDataFile(folder + "/config.xml")) continue;
     TGameSkinPtr skin = Create(folder);
     skin->LoadConfig(1);
-    drawing::Print(skin->title);
+    drawing::Print(drawing::LogValue(skin->title));
   }
 }
 

@@ -160,7 +160,7 @@ TPX_SpritesPtr TPX_SpritePack::FindExact(const std::string& name) const {
 
 TPX_SpritesPtr TPX_SpritePack::GetSprite(const std::string& name) const {
   if (auto sprite = FindExact(name)) return sprite;
-  drawing::Print(name + " nicht gefunden");
+  drawing::Print(drawing::LogValue(name) + " nicht gefunden");
   return sprites.empty() ? nullptr : sprites.front();
 }
 

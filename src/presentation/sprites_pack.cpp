@@ -36,7 +36,7 @@ int TSpritesPack::SettleID(int id) {
 TSpritesPtr TSpritesPack::AddSprite(const drawing::ImagePtr& image, const std::string& path, const std::string& name,
                                     float x, float y, float dx, float dy, int returnToStart, int useframe, int id,
                                     float textx, float texty) {
-  if (!image) drawing::Print("Error: AddSprite: " + name + " path:" + path);
+  if (!image) drawing::Print("Error: AddSprite: " + drawing::LogValue(name) + " path:" + drawing::LogValue(path));
   return TSprites::Create(*this, image, path, UpperAscii(name), x, y, dx, dy, returnToStart, 0, 0, 1, useframe,
                           SettleID(id), textx, texty);
 }
@@ -45,7 +45,7 @@ TSpritesPtr TSpritesPack::AddAnimSprite(const drawing::ImagePtr& image, const st
                                         const std::string& name, float x, float y, float dx, float dy,
                                         int returnToStart, int frameW, int frameH, int frames, int id, float textx,
                                         float texty) {
-  if (!image) drawing::Print("Error: AddAnimSprite: " + name + " path:" + path);
+  if (!image) drawing::Print("Error: AddAnimSprite: " + drawing::LogValue(name) + " path:" + drawing::LogValue(path));
   return TSprites::Create(*this, image, path, UpperAscii(name), x, y, dx, dy, returnToStart, frameW, frameH, frames,
                           0, SettleID(id), textx, texty);
 }

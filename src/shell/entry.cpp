@@ -10,7 +10,10 @@ namespace {
 // Closing the program, or losing the display, keeps the game on the board
 // for "Continue".
 void SaveGameOnTheBoard() {
-  if (Game) Game->SaveAtProgramEnd();
+  if (!Game) return;
+  Game->SaveAtProgramEnd();
+  // Nothing queued for the disk is lost when the program ends.
+  Game->Saves.Flush();
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "drawing/background_writer.h"
 #include "engine/puzzle_setup.h"
 #include "engine/sudoku.h"
 #include "presentation/game_color.h"
@@ -62,6 +63,9 @@ class TGame : public TBaseGame {
   int HowToPlayPage = 0;               // the page "How to play" shows, from 0
   // Notes, selection, undo history and autosave of the game on the board.
   TPlaySession Play;
+  // Writes the autosave off the main loop; whatever reads the save back
+  // (Continue, the start-up's offer, tests) flushes it first.
+  drawing::BackgroundWriter Saves;
   // Set while a box over the play screen owns the pointer: the board and
   // the picker below it take no clicks.
   bool PointerCaptured = false;

@@ -10,6 +10,7 @@
 
 #include "drawing/files.h"
 #include "drawing/messages.h"
+#include "presentation/game_skin.h"
 
 #ifndef GRIDLET_DATA_FROM_PROGRAM
 #define GRIDLET_DATA_FROM_PROGRAM "../share/gridlet"
@@ -77,13 +78,18 @@ FolderClues ProcessClues() {
 
 std::string InstalledDataFromProgram() { return GRIDLET_DATA_FROM_PROGRAM; }
 
-bool HoldsGameData(const std::string& folder) {
+std::string MissingGameData(const std::string& folder) {
   std::error_code ec;
+  if (folder.empty() || !fs::is_regular_file(fs::path(folder) / "themes" / "base" / "config.xml", ec)) {
+    return "themes/base/config.xml";
+  }
   // The shell's own pictures too: a player's folder with a theme named base
   // in it is no game data.
-  return !folder.empty() && fs::is_regular_file(fs::path(folder) / "themes" / "base" / "config.xml", ec) &&
-         fs::is_directory(fs::path(folder) / "gfx", ec);
+  if (!fs::is_directory(fs::path(folder) / "gfx", ec)) return "gfx/";
+  return "";
 }
+
+bool HoldsGameData(const std::string& folder) { return MissingGameData(folder).empty(); }
 
 std::optional<GameFolders> ChooseGameFolders(const FolderClues& clues, std::string& error) {
   std::string installed;
@@ -95,7 +101,8 @@ std::optional<GameFolders> ChooseGameFolders(const FolderClues& clues, std::stri
     return GameFolders{clues.workingFolder, clues.workingFolder};
   }
   if (!HoldsGameData(installed)) {
-    error = "no game data in " + clues.workingFolder + (installed.empty() ? "" : " nor in " + installed);
+    error = "no game data in " + clues.workingFolder + " (no " + MissingGameData(clues.workingFolder) + ")";
+    if (!installed.empty()) error += " nor in " + installed + " (no " + MissingGameData(installed) + ")";
     return std::nullopt;
   }
   const std::string user = PlayerFolder(clues);
@@ -138,7 +145,8 @@ bool SetUpGameFolders(std::string& error) {
   const std::optional<GameFolders> folders = ChooseGameFolders(ProcessClues(), error);
   if (!folders || !PrepareUserFolder(*folders, error)) return false;
   if (folders->Installed()) {
-    drawing::SetGameFolders(folders->user, folders->data);
+    // The base theme is every theme's fallback: only the installed one counts.
+    drawing::SetGameFolders(folders->user, folders->data, {TGameSkin::kBaseTheme});
     drawing::Print("game data in " + folders->data + ", your files in " + folders->user);
   }
   ChosenUserFolder() = folders->user;

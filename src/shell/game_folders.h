@@ -33,6 +33,9 @@ std::string InstalledDataFromProgram();
 // True when the folder has the base theme and the shell's pictures folder
 // gfx/, the parts of the data the game cannot start without.
 bool HoldsGameData(const std::string& folder);
+// The first of those parts the folder lacks ("themes/base/config.xml",
+// "gfx/"); empty when it holds the game data.
+std::string MissingGameData(const std::string& folder);
 
 // The working folder when it holds the game data (unless it is the
 // installed data folder itself); else the installed data folder with the

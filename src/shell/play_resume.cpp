@@ -61,22 +61,25 @@ void TGame::SaveRunningGame() {
   game.selectedColumn = Play.board.SelectedColumn();
   game.selectedRow = Play.board.SelectedRow();
   game.keyboardUsed = Play.keyboardUsed ? 1 : 0;
-  if (WriteSavedGameFile(game, kSaveGameFile)) {
-    Play.saveOffered = true;
-  } else {
-    drawing::Print(std::string("could not write ") + kSaveGameFile);
-  }
+  // Made into text and written on the writer's thread, which logs a
+  // failure: the loop goes on without waiting for the disk.
+  Saves.Write(kSaveGameFile, [game = std::move(game)] { return SavedGameText(game); });
+  Play.saveOffered = true;
 }
 
 void TGame::DropSavedGame() {
   Play.inProgress = false;
   Play.saveOffered = false;
-  RemoveSavedGameFile(kSaveGameFile);
+  Saves.Remove(kSaveGameFile);
 }
 
-void TGame::OfferSavedGame() { Play.saveOffered = LoadSavedGameFile(kSaveGameFile).has_value(); }
+void TGame::OfferSavedGame() {
+  Saves.Flush();
+  Play.saveOffered = LoadSavedGameFile(kSaveGameFile).has_value();
+}
 
 bool TGame::ContinueSavedGame() {
+  Saves.Flush();
   const std::optional<TSavedGame> saved = LoadSavedGameFile(kSaveGameFile);
   if (!saved) {
     Play.saveOffered = false;
@@ -155,6 +158,6 @@ bool TGame::ContinueSavedGame() {
   PickerOpen = 0;
   PickerColumn = PickerRow = -1;
   SetGameState(GAME_RUNNING);
-  drawing::Print(std::string("continued ") + kSaveGameFile + ", level code " + game.code);
+  drawing::Print(std::string("continued ") + kSaveGameFile + ", level code " + drawing::LogValue(game.code));
   return true;
 }

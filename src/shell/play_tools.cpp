@@ -16,10 +16,12 @@ struct ToolLayout {
 };
 // Under the board, from its left edge to its right.
 constexpr int kToolsY = 564;
+// Widths fit the longest caption of either language with 6 pixels a side
+// (the German "Wiederholen" is the widest).
 constexpr ToolLayout kTools[kPlayTools] = {
-    {"_NOTESMODE", "NOTESMODE_TIP", 244, 96},   {"_UNDO", "UNDO_TIP", 344, 86},
-    {"_REDO", "REDO_TIP", 434, 86},             {"_FILLNOTES", "FILLNOTES_TIP", 524, 106},
-    {"_CLEARNOTES", "CLEARNOTES_TIP", 634, 106},
+    {"_NOTESMODE", "NOTESMODE_TIP", 244, 72},   {"_UNDO", "UNDO_TIP", 320, 97},
+    {"_REDO", "REDO_TIP", 421, 103},            {"_FILLNOTES", "FILLNOTES_TIP", 528, 105},
+    {"_CLEARNOTES", "CLEARNOTES_TIP", 637, 103},
 };
 
 }  // namespace

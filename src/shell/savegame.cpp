@@ -73,7 +73,7 @@ NoteSet Notes(const std::string& text) {
   for (char c : text) {
     const int digit = c - '0';
     // Ascending and without repeats, as written.
-    if (digit < 1 || digit > 9 || digit <= last) throw Refused{"notes \"" + text + "\""};
+    if (digit < 1 || digit > 9 || digit <= last) throw Refused{"notes \"" + drawing::LogValue(text) + "\""};
     notes |= NoteBit(digit);
     last = digit;
   }
@@ -83,12 +83,12 @@ NoteSet Notes(const std::string& text) {
 PlayCell CellFromText(const std::string& text) {
   const size_t first = text.find(',');
   const size_t second = first == std::string::npos ? first : text.find(',', first + 1);
-  if (second == std::string::npos) throw Refused{"cell \"" + text + "\""};
+  if (second == std::string::npos) throw Refused{"cell \"" + drawing::LogValue(text) + "\""};
   PlayCell cell;
   cell.digit = Number(text.substr(0, first), 0, 9, "digit");
   cell.state = Number(text.substr(first + 1, second - first - 1), 0, 2, "state");
   cell.notes = Notes(text.substr(second + 1));
-  if (!ValidPlayCell(cell)) throw Refused{"cell \"" + text + "\""};
+  if (!ValidPlayCell(cell)) throw Refused{"cell \"" + drawing::LogValue(text) + "\""};
   return cell;
 }
 
@@ -195,12 +195,12 @@ void ReadHistory(const xmlNode& root, TSavedGame& game) {
   if (size_t(node->ChildCount()) > kSaveGameMaxMoves) throw Refused{"history too long"};
   game.history.reserve(size_t(node->ChildCount()));
   for (const xmlNodePtr& moveNode : node->ChildList()) {
-    if (moveNode->Name != "move") throw Refused{"history holds " + moveNode->Name};
+    if (moveNode->Name != "move") throw Refused{"history holds " + drawing::LogValue(moveNode->Name)};
     if (moveNode->ChildCount() > 81) throw Refused{"a move of more than 81 cells"};
     PlayMove move;
     move.cycle = Number(*moveNode, "cycle", 0, 1) == 1;
     for (const xmlNodePtr& changeNode : moveNode->ChildList()) {
-      if (changeNode->Name != "change") throw Refused{"a move holds " + changeNode->Name};
+      if (changeNode->Name != "change") throw Refused{"a move holds " + drawing::LogValue(changeNode->Name)};
       CellChange change;
       change.column = Number(*changeNode, "col", 0, 8);
       change.row = Number(*changeNode, "row", 0, 8);
@@ -222,12 +222,12 @@ void ReadSelection(const xmlNode& root, TSavedGame& game) {
 }
 
 TSavedGame ReadRoot(const xmlNode& root) {
-  if (root.Name != "savegame") throw Refused{"root is " + root.Name};
-  if (Number(root, "version", 0, 1000) != kSaveGameVersion) throw Refused{"version " + Text(root, "version")};
+  if (root.Name != "savegame") throw Refused{"root is " + drawing::LogValue(root.Name)};
+  if (Number(root, "version", 0, 1000) != kSaveGameVersion) throw Refused{"version " + drawing::LogValue(Text(root, "version"))};
   TSavedGame game;
   game.code = Text(root, "code");
   const std::optional<LevelCodeParts> parts = ReadLevelCode(game.code);
-  if (!parts || game.code.size() > 12) throw Refused{"level code " + game.code};
+  if (!parts || game.code.size() > 12) throw Refused{"level code " + drawing::LogValue(game.code)};
   // The level is the code's; the attribute only has to agree.
   game.level = parts->level;
   if (Number(root, "level", 1, 9) != game.level) throw Refused{"level and code differ"};

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "drawing/messages.h"
 #include "support/xml_document.h"
 
 namespace {
@@ -113,7 +114,7 @@ class XmlParser {
           if (tokens_.Next().kind != TokenKind::TagEnd) Fail("Unclosed tag (expecting \">\")");
           return;
         case TokenKind::Text:
-          if (!current) Fail("Misplaced text (possibly not an xml file): " + token.text);
+          if (!current) Fail("Misplaced text (possibly not an xml file): " + drawing::LogValue(token.text));
           if (current->Value.empty()) {
             current->Value = token.text;
           } else {

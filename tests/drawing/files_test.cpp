@@ -1,9 +1,13 @@
 // Files and streams: listings, little-endian numbers, lines, truncation.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <csignal>
+#include <filesystem>
 #include <fstream>
 
 #include "drawing/files.h"
+#include "drawing/pixmap.h"
 #include "temp_dir.h"
 
 using namespace drawing;
@@ -76,4 +80,58 @@ TEST(Files, AtomicWritesReplaceWholeFilesOnly) {
   EXPECT_EQ(out, "second");
   EXPECT_EQ(ReadDir(dir.str()), std::vector<std::string>{"f.txt"}) << "no temporary file is left behind";
   EXPECT_FALSE(WriteFileAtomically(dir / "missing/f.txt", "x"));
+}
+
+TEST(Files, AtomicWritesThroughALinkReplaceItsTargetAndKeepTheLink) {
+  TempDir dir;
+  namespace fs = std::filesystem;
+  fs::create_directories(dir / "player");
+  fs::create_directories(dir / "elsewhere");
+  std::ofstream(dir / "elsewhere/settings.xml") << "old";
+  fs::create_symlink("../elsewhere/settings.xml", dir / "player/settings.xml");  // relative, as ln -s makes it
+  fs::create_symlink(dir / "player/settings.xml", dir / "player/chained.xml");   // a link to the link
+  fs::create_symlink("nowhere-yet.xml", dir / "player/dangling.xml");
+
+  struct Case {
+    std::string written, target, bytes;
+  };
+  for (const Case& c : {Case{"player/settings.xml", "elsewhere/settings.xml", "new"},
+                        Case{"player/chained.xml", "elsewhere/settings.xml", "newer"},
+                        Case{"player/dangling.xml", "player/nowhere-yet.xml", "first"}}) {
+    ASSERT_TRUE(WriteFileAtomically(dir / c.written, c.bytes)) << c.written;
+    EXPECT_TRUE(fs::is_symlink(dir / c.written)) << c.written << " is no longer a link";
+    std::string out;
+    ASSERT_TRUE(ReadWholeFile(dir / c.target, out)) << c.target;
+    EXPECT_EQ(out, c.bytes) << c.written;
+  }
+  EXPECT_EQ(ReadDir(dir / "elsewhere"), std::vector<std::string>{"settings.xml"}) << "a temporary file is left";
+}
+
+TEST(Files, APictureThatDoesNotFitOnTheDiskLeavesTheOldOneWhole) {
+  TempDir dir;
+  auto noise = Pixmap::Create(256, 256, PF_RGBA8888);
+  ASSERT_TRUE(noise);
+  uint32_t x = 2463534242u;
+  for (int i = 0; i < 256 * 256; ++i) {
+    x ^= x << 13, x ^= x >> 17, x ^= x << 5;  // incompressible, so far beyond the limit below
+    noise->data()[i] = x;
+  }
+  const std::string shot = dir / "shot.png";
+  std::ofstream(shot, std::ios::binary) << "the previous picture";
+  // A full disk: writes past 4 KB fail (and do not kill the process).
+  rlimit old{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit full = old;
+  full.rlim_cur = 4096;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+  const bool saved = SavePixmapPNG(*noise, shot, 1);
+  setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, oldHandler);
+
+  EXPECT_FALSE(saved);
+  std::string out;
+  ASSERT_TRUE(ReadWholeFile(shot, out));
+  EXPECT_EQ(out, "the previous picture");
+  EXPECT_EQ(ReadDir(dir.str()), std::vector<std::string>{"shot.png"}) << "a cut picture is left";
 }

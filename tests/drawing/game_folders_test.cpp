@@ -93,3 +93,24 @@ TEST_F(GameFoldersTest, AbsolutePathsAndClearedFoldersAreTakenAsGiven) {
   EXPECT_EQ(PathForReading("settings.xml"), "settings.xml");
   EXPECT_EQ(PathForWriting("themes/x"), "themes/x");
 }
+
+TEST_F(GameFoldersTest, AShippedOnlyFolderIsNeverReadFromThePlayersFolder) {
+  std::filesystem::create_directories(user / "themes/base");
+  std::ofstream(user / "themes/base/config.xml") << "broken";
+  std::ofstream(user / "themes/base/extra.png") << "x";
+  SetGameFolders(user.str(), data.str(), {"themes/base"});
+  for (const std::string path : {"themes/base/config.xml", "themes/./base/config.xml", "themes/mine/../base/config.xml"}) {
+    std::string bytes;
+    ASSERT_TRUE(ReadWholeFile(path, bytes)) << path;
+    EXPECT_EQ(bytes, "base") << path;
+  }
+  EXPECT_EQ(ReadDir("themes/base"), std::vector<std::string>{"config.xml"});
+  EXPECT_EQ(FileType("themes/base/extra.png"), FILETYPE_NONE);
+  EXPECT_EQ(ReadDir("themes"), (std::vector<std::string>{"base", "mine", "winter"})) << "other themes stay";
+  std::string mine;
+  ASSERT_TRUE(ReadWholeFile("themes/mine/config.xml", mine));
+  EXPECT_EQ(mine, "mine");
+  std::filesystem::create_directories(user / "themes/basement");
+  std::ofstream(user / "themes/basement/config.xml") << "own";
+  EXPECT_EQ(FileType("themes/basement/config.xml"), FILETYPE_FILE) << "only the folder itself, not its name's start";
+}

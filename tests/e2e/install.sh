@@ -121,6 +121,15 @@ play_installed() {
   mkdir -p "$user/themes"
   cp -r "$prefix/share/gridlet/themes/winter" "$user/themes/mine"
   sed -i 's|<TITLE>Winter</TITLE>|<TITLE>Frosty Own</TITLE>|' "$user/themes/mine/config.xml"
+  # A broken copy of the base theme in the player's folder is never read:
+  # the installed one is every theme's fallback.
+  mkdir -p "$user/themes/base"
+  echo "<theme><broken" > "$user/themes/base/config.xml"
+  # Settings kept elsewhere through a link (as dotfile managers do) stay so.
+  mkdir -p "$home/dotfiles"
+  mv "$user/settings.xml" "$home/dotfiles/gridlet-settings.xml"
+  ln -s "$home/dotfiles/gridlet-settings.xml" "$user/settings.xml"
+  find "$home" | sort > "$run/home.before"
   play "$prefix/$program" "$home" "$xdg" "$run/cwd" "$run/game.script" > "$run/game.log" 2>&1 ||
     { tail -n 20 "$run/game.log"; fail "$name: the installed game exited with an error"; }
 
@@ -135,6 +144,9 @@ play_installed() {
 
   grep -q "your files in $user" "$run/game.log" || fail "$name: the game did not use $user: $(head -n 3 "$run/game.log")"
   grep -q "^Frosty Own$" "$run/game.log" || fail "$name: the player's own theme was not listed"
+  [ -L "$user/settings.xml" ] || fail "$name: the link to the settings was replaced by a file"
+  grep -q "<language>german</language>" "$home/dotfiles/gridlet-settings.xml" ||
+    fail "$name: the language change was not saved through the link"
   grep -q "<language>german</language>" "$user/settings.xml" || fail "$name: the language change was not saved"
   grep -q "<skin>themes/mine</skin>" "$user/settings.xml" || fail "$name: the player's theme was not chosen"
   grep -q "<screenwidth>1024</screenwidth>" "$user/settings.xml" || fail "$name: the resolution was not saved"
@@ -168,8 +180,14 @@ done
 # The manual page renders without a warning and documents the commands.
 page="$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$prefix/share/man/man6/gridlet.6.gz" 2> "$tmp/man.err")"
 [ ! -s "$tmp/man.err" ] || fail "the manual page has warnings: $(cat "$tmp/man.err")"
-for word in "generate --level" "code --level" "XDG_DATA_HOME" "EXIT STATUS" "highscore.dat"; do
+for word in "generate --level" "code --level" "XDG_DATA_HOME" "EXIT STATUS" "highscore.dat" \
+  "savegame.xml" "savegame.xml.bad" "preferences.xml" "settings.xml" "screenshots/" "own theme"; do
   grep -q -- "$word" <<< "$page" || fail "the manual page does not mention $word"
+done
+# Every file the game writes is named by --help too.
+help="$("$prefix/bin/gridlet" --help)"
+for word in settings.xml preferences.xml highscore.dat savegame.xml savegame.xml.bad screenshots/; do
+  grep -q -- "$word" <<< "$help" || fail "gridlet --help does not name $word"
 done
 [ "$("$prefix/bin/gridlet" --version)" = "gridlet $VERSION" ] || fail "--version printed $("$prefix/bin/gridlet" --version)"
 play_installed "$prefix" bin/gridlet "" installed

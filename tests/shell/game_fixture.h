@@ -53,6 +53,8 @@ class GameTest : public ::testing::Test {
   }
 
   void SetUp() override {
+    // A save still queued by the test before lands before this one starts.
+    if (Game) Game->Saves.Flush();
     Enter();
     // Other tests of this program close the graphics and forget the
     // languages and the theme; bring them back.

@@ -104,6 +104,22 @@ TEST(GameFolders, MissingDataOrHomeIsAClearError) {
   EXPECT_FALSE(ChooseGameFolders({elsewhere.str(), installed.program.string(), "", ""}, error));
   EXPECT_NE(error.find("HOME"), std::string::npos) << error;
 
+  // The message names the part that is missing in each folder.
+  const struct {
+    fs::path removed;
+    std::string named;
+  } damages[] = {{"themes/base/config.xml", "themes/base/config.xml"}, {"gfx", "gfx/"}};
+  for (const auto& damage : damages) {
+    Installation broken;
+    fs::remove_all(broken.data / damage.removed);
+    error.clear();
+    EXPECT_FALSE(ChooseGameFolders({elsewhere.str(), broken.program.string(), "", "/home/p"}, error));
+    EXPECT_NE(error.find("no game data in " + elsewhere.str() + " (no themes/base/config.xml) nor in " +
+                         broken.data.string() + " (no " + damage.named + ")"),
+              std::string::npos)
+        << error;
+  }
+
   // A player folder that is the installed data itself would write into it.
   const std::string share = installed.data.parent_path().string();
   error.clear();

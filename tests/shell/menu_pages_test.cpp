@@ -246,6 +246,15 @@ TEST_F(GameTest, NewPagesReadTheSameInBothLanguagesAndFitTheirPlaces) {
       EXPECT_NE(caption, key) << "no text";
       EXPECT_LE(WidthIn(button->UseFont, caption), button->width - 16) << caption;
     }
+    // The row under the board is tight: 6 pixels a side.
+    const std::pair<TGUIButtonPtr, std::string> tools[] = {{Game->Play.tools[kToolNotesMode], "NOTESMODE"},
+                                                           {Game->Play.tools[kToolUndo], "UNDO"},
+                                                           {Game->Play.tools[kToolRedo], "REDO"},
+                                                           {Game->Play.tools[kToolFillNotes], "FILLNOTES"},
+                                                           {Game->Play.tools[kToolClearNotes], "CLEARNOTES"}};
+    for (const auto& [button, key] : tools) EXPECT_LE(WidthIn(button->UseFont, Text(key)), button->width - 12) << Text(key);
+    // "Back" leaves a menu; a move taken back must not read the same.
+    EXPECT_NE(Text("UNDO"), Text("BACK"));
     for (const char* key : {"PLAYAIDS", "PLAYAIDS_CONFLICTS_TEXT", "PLAYAIDS_HIGHLIGHT_TEXT", "PLAYAIDS_NOTES_TEXT"}) {
       EXPECT_NE(Text(key), key);
     }

@@ -1,6 +1,11 @@
 // Keyboard play, the controls under the board, the autosave after moves and
 // "Continue" bringing a game back exactly.
+#include <unistd.h>
+
+#include <chrono>
+#include <condition_variable>
 #include <cstring>
+#include <mutex>
 
 #include "drawing/messages.h"
 
@@ -28,6 +33,15 @@ class PlayKeysTest : public GameTest {
     Step(2);  // the key's state goes back to normal before it can be hit again
   }
   static TPlayBoard& Board() { return Game->Play.board; }
+  // The save as the disk holds it once the background writer is done.
+  static std::string SavedBytes() {
+    Game->Saves.Flush();
+    return FileBytes(kSaveGameFile);
+  }
+  static bool SaveOnDisk() {
+    Game->Saves.Flush();
+    return SavedGameFileExists(kSaveGameFile);
+  }
   // Walks the selection to the cell with the arrow keys.
   static void SelectWithArrows(int column, int row) {
     while (Board().SelectedColumn() < column) Key(drawing::KEY_RIGHT);
@@ -118,7 +132,7 @@ TEST_F(PlayKeysTest, ShiftDigitAndNotesModeToggleNotesThatAPlacedDigitClearsInPe
   SelectWithArrows(c, r);
   Key('5');
   EXPECT_EQ(Board().Cell(peerColumn, peerRow).notes, 0) << "the 5 left its column peer";
-  const std::string saved = FileBytes(kSaveGameFile);
+  const std::string saved = SavedBytes();
   EXPECT_NE(saved.find("row=\"" + std::to_string(r) + "\" digit=\"5\""), std::string::npos);
 
   Game->Preferences.autoRemoveNotes = false;
@@ -222,13 +236,13 @@ TEST_F(PlayKeysTest, MouseClicksAndTheControlsUnderTheBoardAreStepsToo) {
 
 TEST_F(PlayKeysTest, EveryMoveIsSavedAndSolvingOrANewGameTakesTheSaveAway) {
   StartLevelOne();
-  EXPECT_FALSE(SavedGameFileExists(kSaveGameFile)) << "a new game starts without a save";
+  EXPECT_FALSE(SaveOnDisk()) << "a new game starts without a save";
   int c = 0, r = 0;
   EmptyCell(c, r);
   SelectWithArrows(c, r);
   Key('8', {kShift});
   std::string why;
-  std::optional<TSavedGame> saved = ReadSavedGame(FileBytes(kSaveGameFile), why);
+  std::optional<TSavedGame> saved = ReadSavedGame(SavedBytes(), why);
   ASSERT_TRUE(saved) << why;
   EXPECT_EQ(saved->cells[c][r].notes, NoteBit(8));
   EXPECT_EQ(saved->history.size(), 1u);
@@ -236,16 +250,16 @@ TEST_F(PlayKeysTest, EveryMoveIsSavedAndSolvingOrANewGameTakesTheSaveAway) {
 
   Click(*Widgets.inGame[kSolve]);
   EXPECT_EQ(GameFinished, 1);
-  EXPECT_FALSE(SavedGameFileExists(kSaveGameFile));
+  EXPECT_FALSE(SaveOnDisk());
   EXPECT_FALSE(Game->Play.saveOffered);
 
   StartLevelOne();
   EmptyCell(c, r);
   SelectWithArrows(c, r);
   Key('9');
-  EXPECT_TRUE(SavedGameFileExists(kSaveGameFile));
+  EXPECT_TRUE(SaveOnDisk());
   StartLevelOne();
-  EXPECT_FALSE(SavedGameFileExists(kSaveGameFile));
+  EXPECT_FALSE(SaveOnDisk());
 }
 
 TEST_F(PlayKeysTest, TheGameMenuOpenOverAGameDoesNotChangeWhatIsSaved) {
@@ -262,7 +276,7 @@ TEST_F(PlayKeysTest, TheGameMenuOpenOverAGameDoesNotChangeWhatIsSaved) {
   ASSERT_EQ(StoneSetFactor, 3);
   Game->SaveRunningGame();  // as closing the program does here
   std::string why;
-  const std::optional<TSavedGame> saved = ReadSavedGame(FileBytes(kSaveGameFile), why);
+  const std::optional<TSavedGame> saved = ReadSavedGame(SavedBytes(), why);
   ASSERT_TRUE(saved) << why;
   EXPECT_EQ(saved->level, 1);
   EXPECT_EQ(saved->stoneSet, 1);
@@ -318,6 +332,45 @@ TEST_F(PlayKeysTest, ContinueBringsBackBoardNotesHistoryAndTheClock) {
   SelectWithArrows(dc, dr);
   Key('Y', {kControl});
   EXPECT_EQ(PlayMaps.Map[dc][dr][0], 2) << "the step undone before quitting can be made again";
+}
+
+// A disk that takes seconds to sync must not hold up the play screen:
+// moves keep coming while the first save waits, and Continue waits for the
+// last one.
+TEST_F(PlayKeysTest, MovesNeverWaitForTheDiskAndContinueTakesTheLatestSave) {
+  std::mutex mutex;
+  std::condition_variable opened;
+  bool open = false;
+  int syncs = 0;
+  drawing::DurableFileOps stuck = drawing::DurableFileOps::System();
+  stuck.sync = [&](int fd) {
+    std::unique_lock lock(mutex);
+    ++syncs;
+    opened.wait_for(lock, std::chrono::seconds(4), [&open] { return open; });
+    return ::fsync(fd);
+  };
+  Game->Saves.UseFileOps(stuck);
+  StartLevelOne();
+  int c = 0, r = 0;
+  EmptyCell(c, r);
+  SelectWithArrows(c, r);
+  const auto start = std::chrono::steady_clock::now();
+  for (const int digit : {'3', '4', '5', '6'}) Key(digit);
+  const auto moving = std::chrono::steady_clock::now() - start;
+  {
+    std::lock_guard lock(mutex);
+    open = true;
+  }
+  opened.notify_all();
+  EXPECT_LT(moving, std::chrono::seconds(2)) << "four moves waited for the disk";
+
+  Click(*Widgets.inGame[kQuitToMenu]);
+  ASSERT_EQ(GameState, GAME_STARTMENU);
+  Click(*Game->Play.continueButton);
+  ASSERT_EQ(GameState, GAME_RUNNING);
+  EXPECT_EQ(PlayMaps.Map[c][r][0], 6) << "Continue read the save of the last move";
+  EXPECT_LE(syncs, 3 * 2) << "saves that were overtaken while waiting were still written";
+  Game->Saves.UseFileOps(drawing::DurableFileOps::System());
 }
 
 TEST_F(PlayKeysTest, ADamagedSaveIsNotOfferedAndLeavesTheOtherFilesAlone) {

@@ -213,3 +213,23 @@ TEST(SaveGameText, MoreMovesThanAnyGameMakesAreRefusedBeforeTheyAreKept) {
 }
 
 }  // namespace
+
+// A value of a megabyte in any place the reason quotes makes a short log
+// line, not a megabyte one.
+TEST(SaveGameText, ReasonsQuoteOnlyTheStartOfAHugeValue) {
+  const std::string huge(1 << 20, '7');
+  const struct {
+    const char* what;
+    std::string bytes;
+  } cases[] = {
+      {"code", Altered("code=\"247058E3\"", "code=\"" + huge + "\"")},
+      {"notes", Altered("notes=\"135\"", "notes=\"135" + huge + "\"")},
+      {"history step", Altered("after=\"9,0,\"", "after=\"9,0," + huge + "\"")},
+      {"text outside the root", "x" + std::string(1 << 20, 'y')},
+  };
+  for (const auto& c : cases) {
+    std::string why;
+    EXPECT_FALSE(ReadSavedGame(c.bytes, why)) << c.what;
+    EXPECT_LE(why.size(), 160u) << c.what << ": " << why.substr(0, 300);
+  }
+}
