@@ -44,6 +44,19 @@ TEST(KeyMap, KeysWithoutAMeaningOfTheirOwnFallBackToTheirPlace) {
   EXPECT_EQ(VirtualKeyFromKey(SDLK_UNKNOWN, SDL_SCANCODE_UNKNOWN), 0);
 }
 
+TEST(KeyMap, EveryKeypadDigitIsItsOwnKeyOnEveryLayout) {
+  const int scancodes[10] = {SDL_SCANCODE_KP_0, SDL_SCANCODE_KP_1, SDL_SCANCODE_KP_2, SDL_SCANCODE_KP_3,
+                             SDL_SCANCODE_KP_4, SDL_SCANCODE_KP_5, SDL_SCANCODE_KP_6, SDL_SCANCODE_KP_7,
+                             SDL_SCANCODE_KP_8, SDL_SCANCODE_KP_9};
+  const int keycodes[10] = {SDLK_KP_0, SDLK_KP_1, SDLK_KP_2, SDLK_KP_3, SDLK_KP_4,
+                            SDLK_KP_5, SDLK_KP_6, SDLK_KP_7, SDLK_KP_8, SDLK_KP_9};
+  for (int d = 0; d <= 9; ++d) {
+    EXPECT_EQ(VirtualKeyFromKey(keycodes[d], scancodes[d]), 96 + d) << "keypad " << d;
+    // Without Num Lock, or on a layout that sends digits for the keypad.
+    EXPECT_EQ(VirtualKeyFromKey('0' + d, scancodes[d]), 96 + d) << "keypad " << d;
+  }
+}
+
 TEST(KeyMap, TypedTextIsKeptToLatin1) {
   EXPECT_EQ(Latin1FromUtf8("J\xC3\xBCrgen"), "J\xFCrgen");
   EXPECT_EQ(Latin1FromUtf8("Wei\xC3\x9F \xC3\xA4\xC3\xB6 \xC2\xA7"), "Wei\xDF \xE4\xF6 \xA7");

@@ -118,6 +118,8 @@ struct RecordedOps {
   std::vector<std::string> calls;
   std::string failing;
   int takenCount = 0;  // so many temporary names exist already
+  unsigned long chunk = 0;  // a write takes at most so many bytes (0: all)
+  int interruptions = 0;    // so many writes are interrupted by a signal first
   DurableFileOps ops = DurableFileOps::System();
 
   RecordedOps() {
@@ -137,7 +139,12 @@ struct RecordedOps {
         errno = ENOSPC;
         return -1;
       }
-      return real.write(fd, data, size);
+      if (interruptions > 0) {
+        --interruptions;
+        errno = EINTR;
+        return -1;
+      }
+      return real.write(fd, data, chunk > 0 && size > chunk ? chunk : size);
     };
     ops.sync = [this, real](int fd) {
       struct stat st {};
@@ -155,6 +162,10 @@ struct RecordedOps {
     };
     ops.rename = [this, real](const std::string& from, const std::string& to) {
       calls.push_back("rename");
+      if (failing == "rename") {
+        errno = EXDEV;
+        return -1;
+      }
       return real.rename(from, to);
     };
     ops.unlink = [this, real](const std::string& path) {
@@ -209,6 +220,46 @@ TEST(DurableSaves, AFailedWriteOrFlushKeepsTheOldFileAndLeavesNoTemporary) {
     ASSERT_TRUE(ReadWholeFile(dir / "highscore.dat", bytes));
     EXPECT_EQ(bytes, "old scores") << failing;
     EXPECT_TRUE(OnlyFile(dir, "highscore.dat")) << failing;
+  }
+}
+
+size_t OpenDescriptors() {
+  return size_t(std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
+                              std::filesystem::directory_iterator()));
+}
+
+TEST(DurableSaves, EveryFailureClosesTheTemporaryFileAndRemovesIt) {
+  for (const char* failing : {"write", "sync", "rename"}) {
+    TempDir dir;
+    ASSERT_TRUE(WriteFileAtomically(dir / "savegame.xml", "old"));
+    const size_t open = OpenDescriptors();
+    RecordedOps recorded;
+    recorded.failing = failing;
+    EXPECT_FALSE(WriteFileAtomically(dir / "savegame.xml", "new", recorded.ops)) << failing;
+    EXPECT_EQ(std::count(recorded.calls.begin(), recorded.calls.end(), "close"), 1) << failing;
+    EXPECT_EQ(OpenDescriptors(), open) << failing << ": no file handle left behind";
+    EXPECT_TRUE(OnlyFile(dir, "savegame.xml")) << failing;
+  }
+}
+
+TEST(DurableSaves, ShortAndInterruptedWritesGoOnWhereTheyStopped) {
+  std::string bytes;
+  for (int i = 0; i < 500; ++i) bytes += char('a' + i % 26);
+  const struct {
+    const char* what;
+    unsigned long chunk;
+    int interruptions;
+  } cases[] = {{"one byte a write", 1, 0}, {"seven bytes a write", 7, 0}, {"interrupted twice", 0, 2},
+               {"short and interrupted", 64, 3}};
+  for (const auto& c : cases) {
+    TempDir dir;
+    RecordedOps recorded;
+    recorded.chunk = c.chunk;
+    recorded.interruptions = c.interruptions;
+    ASSERT_TRUE(WriteFileAtomically(dir / "highscore.dat", bytes, recorded.ops)) << c.what;
+    std::string read;
+    ASSERT_TRUE(ReadWholeFile(dir / "highscore.dat", read)) << c.what;
+    EXPECT_EQ(read, bytes) << c.what;
   }
 }
 

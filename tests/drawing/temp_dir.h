@@ -1,6 +1,8 @@
 // A fresh temporary folder per test, removed afterwards.
 #pragma once
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <random>
 #include <string>
@@ -13,6 +15,10 @@ class TempDir {
     std::filesystem::create_directories(path_);
   }
   ~TempDir() {
+    // A death test's child ends through exit() and runs the destructors of
+    // its parent's folders, which the parent still uses: only the process
+    // that made the folder removes it.
+    if (::getpid() != owner_) return;
     std::error_code ec;
     std::filesystem::remove_all(path_, ec);
   }
@@ -23,4 +29,5 @@ class TempDir {
 
  private:
   std::filesystem::path path_;
+  pid_t owner_ = ::getpid();
 };

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 #include "engine/play_board.h"
 
@@ -70,6 +71,57 @@ TEST_F(PlayBoardTest, PlacingADigitClearsItFromPeersOnlyAndUndoesAsOneStep) {
   EXPECT_EQ(Notes(8, 1), NoteBit(2));
 }
 
+TEST_F(PlayBoardTest, EveryDigitLeavesTheNotesOfItsRowColumnAndBoxPeers) {
+  for (int digit = 1; digit <= 9; ++digit) {
+    std::memset(map, 0, sizeof(map));
+    board.NewGame();
+    // Row peer, column peer, box peer, and a cell sharing nothing.
+    for (auto [c, r] : {std::pair{8, 1}, {1, 8}, {2, 2}, {5, 5}}) board.ToggleNote(c, r, digit);
+    ASSERT_TRUE(board.SetDigit(1, 1, digit));
+    EXPECT_EQ(Notes(8, 1), 0) << digit;
+    EXPECT_EQ(Notes(1, 8), 0) << digit;
+    EXPECT_EQ(Notes(2, 2), 0) << digit;
+    EXPECT_EQ(Notes(5, 5), NoteBit(digit)) << digit;
+  }
+}
+
+// Only clicks on one cell, one after the other, join into one step; any
+// other move between them, or a typed digit before them, keeps them apart.
+TEST_F(PlayBoardTest, OnlyRunsOfClicksOnOneCellJoinIntoOneStep) {
+  enum Kind { kType, kClick, kNote, kUndo };
+  struct Action {
+    Kind kind;
+    int column, row, digit;
+  };
+  const struct {
+    const char* what;
+    std::vector<Action> actions;
+    size_t steps;     // in the history afterwards
+    int afterUndo;    // the digit of (1, 1) once the last step is undone
+  } cases[] = {
+      {"three clicks", {{kClick, 1, 1, 0}, {kClick, 1, 1, 0}, {kClick, 1, 1, 0}}, 1, 0},
+      {"a typed digit, then a click", {{kType, 1, 1, 3}, {kClick, 1, 1, 0}}, 2, 3},
+      {"a click, then a typed digit", {{kClick, 1, 1, 0}, {kType, 1, 1, 5}}, 2, 1},
+      {"clicks with a note between", {{kClick, 1, 1, 0}, {kNote, 6, 6, 2}, {kClick, 1, 1, 0}}, 3, 1},
+      {"clicks with another cell between", {{kClick, 1, 1, 0}, {kClick, 2, 1, 0}, {kClick, 1, 1, 0}}, 3, 1},
+      {"a click, undone, clicked again", {{kClick, 1, 1, 0}, {kClick, 1, 1, 0}, {kUndo, 0, 0, 0}, {kClick, 1, 1, 0}},
+       1, 0},
+  };
+  for (const auto& c : cases) {
+    std::memset(map, 0, sizeof(map));
+    board.NewGame();
+    for (const Action& a : c.actions) {
+      if (a.kind == kType) board.SetDigit(a.column, a.row, a.digit);
+      if (a.kind == kClick) board.CycleDigit(a.column, a.row);
+      if (a.kind == kNote) board.ToggleNote(a.column, a.row, a.digit);
+      if (a.kind == kUndo) board.Undo();
+    }
+    EXPECT_EQ(board.History().size(), c.steps) << c.what;
+    ASSERT_TRUE(board.Undo()) << c.what;
+    EXPECT_EQ(map[1][1][0], c.afterUndo) << c.what;
+  }
+}
+
 TEST_F(PlayBoardTest, AutomaticRemovalFollowsThePreference) {
   StartWithGivens();
   board.autoRemoveNotes = false;
@@ -82,7 +134,9 @@ TEST_F(PlayBoardTest, FillNotesGivesCandidatesToEmptyPlayerCellsOnly) {
   StartWithGivens();
   board.SetDigit(1, 0, 3);
   board.ToggleNote(8, 8, 1);
+  board.ToggleNote(2, 1, 5);  // no candidate there: the given 5 shares its box
   ASSERT_TRUE(board.FillNotes());
+  EXPECT_EQ(Notes(2, 1), kAllNotes & ~(NoteBit(5) | NoteBit(3))) << "fill drops what is no candidate";
   // Row 0 holds 5 and 3; column 2 nothing; box 0 holds 5 and 3.
   EXPECT_EQ(Notes(2, 0), kAllNotes & ~(NoteBit(5) | NoteBit(3)));
   // Cell (4, 0): row 0 (5, 3), column 4 (7).
@@ -184,6 +238,13 @@ TEST_F(PlayBoardTest, HintsAreNoStepsAndUndoLeavesThemStanding) {
   board.Settle();
   EXPECT_EQ(Notes(2, 0), 0) << "the hint's digit leaves the peers' notes";
   EXPECT_EQ(Notes(3, 3), NoteBit(4)) << "not a peer";
+  // A digit written from outside into a player cell takes its notes too.
+  board.SetNotes(6, 6, NoteBit(2));
+  Give(6, 6, 8, kCellPlayer);
+  board.Settle();
+  EXPECT_EQ(Notes(6, 6), 0);
+  Give(6, 6, 0, kCellPlayer);
+  board.Settle();
   const size_t steps = board.History().size();
 
   EXPECT_TRUE(board.Undo());  // the emptying: its cell now holds the hint
@@ -286,6 +347,9 @@ TEST_F(PlayBoardTest, RestoreHistoryRefusesWhatNoBoardHolds) {
   EXPECT_FALSE(board.RestoreHistory(moveWith({0, 0, {}, {0, kCellGiven, 0}}), 1)) << "an empty given";
   EXPECT_EQ(board.History().size(), kept.size());
   EXPECT_TRUE(board.RestoreHistory(moveWith({0, 0, {}, {4, 0, 0}}), 0));
+  EXPECT_TRUE(board.RestoreHistory(moveWith({0, 0, {}, {4, 0, 0}}), 1)) << "nothing undone";
+  EXPECT_TRUE(board.CanUndo());
+  EXPECT_FALSE(board.CanRedo());
 }
 
 }  // namespace

@@ -81,6 +81,36 @@ class GameTest : public ::testing::Test {
     Game->SaveLossQuestion = TSaveLossQuestion{};
     Game->PendingOptions.Close();
     PointAt(0, 0);
+    ForgetEarlierGames();
+  }
+
+  // The game object lives as long as the test program; what one test's
+  // games leave in it (Mix It values, a parked game, play aids, the player's
+  // files) must not decide another test's result. Each test starts as the
+  // program does on its first start.
+  static void ForgetEarlierGames() {
+    TGame& game = *Game;
+    game.MixItActivated = 0;
+    game.MixItTime = 0;
+    game.MixItScoreMulti = 1;
+    game.MixItTimer = 0;
+    game.ReplaceStonesActive = 0;
+    game.ReplaceStonesPosition = 0;
+    game.Suspended.Discard();
+    PlaceGameMenuStart(false);
+    game.Preferences = TPreferences{};
+    game.PointerCaptured = false;
+    game.HowToPlayPage = 0;
+    game.Play.inProgress = false;
+    game.Play.saveOffered = false;
+    GameFinished = 0;
+    ShowWrongTurns = 0;
+    if (Widgets.inGame[kShowWrong]) Widgets.inGame[kShowWrong]->on = 0;
+    PickerOpen = 0;
+    PickerColumn = PickerRow = -1;
+    Widgets.difficulty->actvalue = 0;
+    Widgets.lists.mixIt->ListPosClicked = -1;
+    for (const char* file : {"savegame.xml", "preferences.xml"}) drawing::DeleteFile(file);
   }
 
   void TearDown() override {

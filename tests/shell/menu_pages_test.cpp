@@ -2,6 +2,7 @@
 // from the game menu to an unfinished game, and "How to play".
 #include <map>
 #include <utility>
+#include <vector>
 
 #include "drawing/messages.h"
 #include "game_fixture.h"
@@ -127,6 +128,35 @@ TEST_F(GameTest, BackReturnsToTheUnfinishedGameWithoutTheMenuTime) {
   Step();
   EXPECT_EQ(ElapsedMs(), elapsed + 17);
   Widgets.difficulty->actvalue = 0;
+}
+
+TEST_F(GameTest, BackBeforeAnyTurnLeavesTheTurnStatisticsAsTheyWere) {
+  // Level 6: its set-up gives no hints, so no turn is counted yet.
+  GameState = GAME_GAMEMENU;
+  Widgets.difficulty->actvalue = 5;
+  Click(*Widgets.gameStart);
+  ASSERT_EQ(GameState, GAME_RUNNING);
+  ASSERT_EQ(CurrentLevel, 6);
+  Step(60);
+  const TSudoku& sudoku = *Game->Sudoku;
+  const auto stats = [&sudoku] {
+    return std::vector<int>{sudoku.stats_usedturns, sudoku.stats_lastturntime, sudoku.stats_longestturntime,
+                            sudoku.stats_averageturntime, sudoku.stats_givenhints};
+  };
+  const std::vector<int> before = stats();
+  ASSERT_EQ(sudoku.stats_lastturntime, 0) << "no turn yet";
+  Click(*Widgets.inGame[kNewGame]);
+  ASSERT_TRUE(Game->Suspended.Active());
+  Step(600);
+  Click(*Widgets.gameBack);
+  ASSERT_EQ(GameState, GAME_RUNNING);
+  EXPECT_EQ(stats(), before);
+
+  // The first turn is measured from the start of the game, without the menu.
+  Step(120);
+  Click(*Widgets.inGame[kHint]);
+  ASSERT_EQ(sudoku.stats_usedturns, before[0] + 1);
+  EXPECT_NEAR(sudoku.stats_longestturntime, ElapsedMs(), 100);
 }
 
 TEST_F(GameTest, StartingFromTheMenuGivesUpTheSuspendedGame) {

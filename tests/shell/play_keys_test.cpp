@@ -106,6 +106,19 @@ TEST_F(PlayKeysTest, DigitsEnterAndZeroDeleteAndBackspaceEmptyWhileGivensStay) {
   EXPECT_EQ(PlayMaps.Map[gc][gr][0], given);
 }
 
+TEST_F(PlayKeysTest, EveryDigitOfTheMainRowAndTheKeypadEntersItsDigit) {
+  StartLevelOne();
+  int c = 0, r = 0;
+  EmptyCell(c, r);
+  SelectWithArrows(c, r);
+  for (int d = 1; d <= 9; ++d)
+    for (const int key : {'0' + d, drawing::KEY_NUM0 + d}) {
+      Key(drawing::KEY_DELETE);
+      Key(key);
+      EXPECT_EQ(PlayMaps.Map[c][r][0], d) << "key " << key;
+    }
+}
+
 TEST_F(PlayKeysTest, ShiftDigitAndNotesModeToggleNotesThatAPlacedDigitClearsInPeers) {
   StartLevelOne();
   int c = 0, r = 0;
@@ -371,6 +384,40 @@ TEST_F(PlayKeysTest, MovesNeverWaitForTheDiskAndContinueTakesTheLatestSave) {
   EXPECT_EQ(PlayMaps.Map[c][r][0], 6) << "Continue read the save of the last move";
   EXPECT_LE(syncs, 3 * 2) << "saves that were overtaken while waiting were still written";
   Game->Saves.UseFileOps(drawing::DurableFileOps::System());
+}
+
+TEST_F(PlayKeysTest, ContinueWithNothingUndoneBringsBackTheWholeHistory) {
+  StartLevelOne();
+  ASSERT_EQ(Game->MixItActivated, 0);
+  int c = 0, r = 0;
+  EmptyCell(c, r);
+  SelectWithArrows(c, r);
+  Key('6');
+  ClickCell(c, r);  // a click after a typed digit is a step of its own
+  int nc = -1, nr = -1;
+  for (int i = 80; i >= 0 && nc < 0; --i)
+    if (PlayMaps.Map[i / 9][i % 9][0] == 0) nc = i / 9, nr = i % 9;
+  SelectWithArrows(nc, nr);
+  Key('3', {kShift});
+  ASSERT_EQ(Board().HistoryPosition(), 3u);
+  ASSERT_FALSE(Board().CanRedo());
+  Click(*Widgets.inGame[kQuitToMenu]);
+  ASSERT_EQ(GameState, GAME_STARTMENU);
+
+  Click(*Game->Play.continueButton);
+  ASSERT_EQ(GameState, GAME_RUNNING);
+  EXPECT_EQ(Board().History().size(), 3u);
+  EXPECT_EQ(Board().HistoryPosition(), 3u);
+  EXPECT_EQ(PlayMaps.Map[c][r][0], 7);
+  EXPECT_EQ(Board().Cell(nc, nr).notes, NoteBit(3));
+  Key('Z', {kControl});
+  EXPECT_EQ(Board().Cell(nc, nr).notes, 0);
+  EXPECT_EQ(PlayMaps.Map[c][r][0], 7) << "the note came off first";
+  Key('Z', {kControl});
+  EXPECT_EQ(PlayMaps.Map[c][r][0], 6);
+  Key('Z', {kControl});
+  EXPECT_EQ(PlayMaps.Map[c][r][0], 0);
+  EXPECT_FALSE(Board().CanUndo());
 }
 
 TEST_F(PlayKeysTest, ADamagedSaveIsNotOfferedAndLeavesTheOtherFilesAlone) {

@@ -59,11 +59,18 @@ void ExpectSame(const TSavedGame& a, const TSavedGame& b) {
       EXPECT_EQ(a.cells[c][r], b.cells[c][r]) << c << "," << r;
       EXPECT_EQ(a.solution[c][r], b.solution[c][r]);
     }
+  EXPECT_EQ(a.mixIt.active, b.mixIt.active);
+  EXPECT_EQ(a.mixIt.interval, b.mixIt.interval);
+  EXPECT_EQ(a.mixIt.multi, b.mixIt.multi);
   EXPECT_EQ(a.mixIt.untilNext, b.mixIt.untilNext);
+  EXPECT_EQ(a.mixIt.sweepActive, b.mixIt.sweepActive);
   EXPECT_EQ(a.mixIt.sweepPosition, b.mixIt.sweepPosition);
   EXPECT_EQ(a.mixIt.mapping, b.mixIt.mapping);
   EXPECT_EQ(a.mixIt.preview, b.mixIt.preview);
   EXPECT_EQ(a.stats.givenHints, b.stats.givenHints);
+  EXPECT_EQ(a.stats.usedTurns, b.stats.usedTurns);
+  EXPECT_EQ(a.stats.longestTurn, b.stats.longestTurn);
+  EXPECT_EQ(a.stats.averageTurn, b.stats.averageTurn);
   EXPECT_EQ(a.stats.usedUndos, b.stats.usedUndos);
   EXPECT_EQ(a.stats.turnClockStarted, b.stats.turnClockStarted);
   ASSERT_EQ(a.history.size(), b.history.size());
@@ -120,6 +127,37 @@ TEST(SaveGameText, WritesTheAgreedShapeAndReadsBackEverything) {
   EXPECT_EQ(old->selectedColumn, 0);
 }
 
+// The sample covers one shape of game; these are the other shapes a real
+// game is saved in, each of which must come back whole.
+TEST(SaveGameText, EveryShapeOfARunningGameReadsBack) {
+  const struct {
+    const char* what;
+    void (*change)(TSavedGame&);
+  } cases[] = {
+      {"nothing undone", [](TSavedGame& g) { g.historyPosition = g.history.size(); }},
+      {"everything undone", [](TSavedGame& g) { g.historyPosition = 0; }},
+      {"no move yet", [](TSavedGame& g) {
+         g.history.clear();
+         g.historyPosition = 0;
+       }},
+      {"Mix It never used", [](TSavedGame& g) { g.mixIt = TSavedMixIt{}; }},
+      {"Mix It chosen, no shuffle yet", [](TSavedGame& g) { g.mixIt.untilNext = 0; }},
+      {"first stone set, no hints", [](TSavedGame& g) {
+         g.stoneSetFactor = 1;
+         g.showWrong = 0;
+         g.stats = TSavedStats{};
+       }},
+  };
+  for (const auto& c : cases) {
+    TSavedGame game = SampleGame();
+    c.change(game);
+    std::string why;
+    const std::optional<TSavedGame> read = ReadSavedGame(SavedGameText(game), why);
+    ASSERT_TRUE(read) << c.what << ": " << why;
+    ExpectSame(game, *read);
+  }
+}
+
 TEST(SaveGameText, NoteDigitsAreAscending) {
   EXPECT_EQ(NoteDigits(0), "");
   EXPECT_EQ(NoteDigits(kAllNotes), "123456789");
@@ -147,8 +185,12 @@ TEST(SaveGameText, DamagedAndHostileFilesAreRefusedWithAReason) {
       {"digit out of range", Altered("col=\"4\" row=\"0\" digit=\"9\"", "col=\"4\" row=\"0\" digit=\"10\"")},
       {"state out of range", Altered("col=\"4\" row=\"0\" digit=\"9\" state=\"0\"", "col=\"4\" row=\"0\" digit=\"9\" state=\"3\"")},
       {"notes unordered", Altered("notes=\"135\"", "notes=\"315\"")},
+      {"a note twice", Altered("notes=\"135\"", "notes=\"1135\"")},
+      {"an empty number", Altered("hints=\"2\"", "hints=\"\"")},
+      {"an attribute twice", Altered("hints=\"2\"", "hints=\"2\" hints=\"3\"")},
       {"notes beside a digit", Altered("col=\"4\" row=\"0\" digit=\"9\" state=\"0\" notes=\"\"", "col=\"4\" row=\"0\" digit=\"9\" state=\"0\" notes=\"1\"")},
-      {"a given off the solution", Altered("col=\"2\" row=\"0\" digit=\"7\"", "col=\"2\" row=\"0\" digit=\"8\"")},
+      {"a given off the solution", Altered("col=\"0\" row=\"0\" digit=\"1\"", "col=\"0\" row=\"0\" digit=\"2\"")},
+      {"a hint off the solution", Altered("col=\"2\" row=\"0\" digit=\"7\"", "col=\"2\" row=\"0\" digit=\"8\"")},
       {"a broken solution", Altered(kSolution, std::string(81, '1'))},
       {"history position past its end", Altered("<history position=\"1\">", "<history position=\"3\">")},
       {"huge history position", Altered("<history position=\"1\">", "<history position=\"4294967297\">")},
