@@ -7,6 +7,7 @@
 #include "drawing/input.h"
 #include "drawing/messages.h"
 #include "drawing/platform.h"
+#include "drawing/text_runs.h"
 
 namespace drawing {
 
@@ -203,6 +204,7 @@ void SetClsColor(int r, int g, int b) {
 void Flip(int sync) {
   (void)sync;
   if (Drawable()) g_context.renderer->Present();
+  EndTextRunFrame();
   PollSystem();
 }
 
@@ -459,7 +461,7 @@ ImageFont& FontInUse() {
 }  // namespace
 
 void DrawText(const std::string& text, float x, float y) {
-  if (!Drawable()) return;
+  if (!Drawable() || TextHidden()) return;
   ImageFont& font = FontInUse();
   const auto& s = g_context.state;
   // The pen moves in local coordinates, so scale and rotation apply to the
@@ -474,6 +476,8 @@ void DrawText(const std::string& text, float x, float y) {
   const double top = std::clamp(double(s.vp_y), 0.0, lh) - 1;
   const double right = std::clamp(double(s.vp_x) + std::max(s.vp_w, 0), 0.0, lw) + 1;
   const double bottom = std::clamp(double(s.vp_y) + std::max(s.vp_h, 0), 0.0, lh) + 1;
+  const bool recording = RecordingTextRuns() && s.alpha > 0;
+  double box_left = lw, box_top = lh, box_right = 0, box_bottom = 0;
   for (unsigned char ch : text) {
     const ImageFont::CachedGlyph* g = font.GlyphFor(ch);
     if (!g) continue;
@@ -491,9 +495,19 @@ void DrawText(const std::string& text, float x, float y) {
       if (!outside) {
         DrawFrame(g->image->frames[0], im.flags, gx, gy, gx + float(im.width), gy + float(im.height), tx, ty, 0, 0,
                   float(im.width), float(im.height));
+        if (recording) {
+          box_left = std::min(box_left, std::max(cx - ex, left + 1));
+          box_top = std::min(box_top, std::max(cy - ey, top + 1));
+          box_right = std::max(box_right, std::min(cx + ex, right - 1));
+          box_bottom = std::max(box_bottom, std::min(cy + ey, bottom - 1));
+        }
       }
     }
     pen += g->advance;
+  }
+  if (recording && box_right > box_left && box_bottom > box_top) {
+    NoteTextRun({text, int(std::floor(box_left)), int(std::floor(box_top)), int(std::ceil(box_right)),
+                 int(std::ceil(box_bottom))});
   }
 }
 

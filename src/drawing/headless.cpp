@@ -8,12 +8,14 @@
 #include <memory>
 #include <sstream>
 
+#include "drawing/durable_write.h"
 #include "drawing/files.h"
 #include "drawing/graphics.h"
 #include "drawing/key_map.h"
 #include "drawing/messages.h"
 #include "drawing/platform.h"
 #include "drawing/renderer.h"
+#include "drawing/text_runs.h"
 
 namespace drawing {
 
@@ -32,6 +34,15 @@ bool ParseInt(const std::string& word, int& out) {
   if (v < -2147483648LL || v > 2147483647LL) return false;
   out = int(v);
   return true;
+}
+
+void SaveTextRuns(const std::string& path) {
+  std::string lines;
+  for (const TextRun& run : LastFrameTextRuns()) {
+    lines += std::to_string(run.x0) + " " + std::to_string(run.y0) + " " + std::to_string(run.x1) + " " +
+             std::to_string(run.y1) + " " + run.text + "\n";
+  }
+  if (!WriteFileAtomically(path, lines)) Print("headless: could not save " + path);
 }
 
 // Window pixel of a game coordinate: the first pixel whose game position
@@ -133,6 +144,8 @@ class HeadlessPlatform : public Platform {
         if (!frame || !SavePixmapPNG(*frame, c.text, 6)) Print("headless: could not save " + c.text);
         break;
       }
+      case ScriptCommand::kTexts: SaveTextRuns(c.text); break;
+      case ScriptCommand::kHideText: break;  // taken when the platform starts
       case ScriptCommand::kQuit: input.terminate = true; break;
       case ScriptCommand::kClock: break;  // taken when the platform starts
     }
@@ -191,6 +204,13 @@ bool ParseScript(const std::string& source, std::vector<ScriptCommand>& out, std
       c.kind = ScriptCommand::kShot;
       c.text = w1;
       ok = !w1.empty() && w2.empty();
+    } else if (verb == "texts") {
+      c.kind = ScriptCommand::kTexts;
+      c.text = w1;
+      ok = !w1.empty() && w2.empty();
+    } else if (verb == "hidetext") {
+      c.kind = ScriptCommand::kHideText;
+      ok = w1.empty();
     } else if (verb == "quit") {
       c.kind = ScriptCommand::kQuit;
       ok = w1.empty();
@@ -219,10 +239,15 @@ bool StartHeadless(const std::string& script_path, std::string& error) {
   // own files in the player's folder.
   for (ScriptCommand& c : commands) {
     std::error_code ec;
-    if (c.kind != ScriptCommand::kShot) continue;
+    if (c.kind != ScriptCommand::kShot && c.kind != ScriptCommand::kTexts) continue;
     const std::filesystem::path where = std::filesystem::absolute(c.text, ec);
     if (!ec) c.text = where.string();
   }
+  const auto uses = [&](ScriptCommand::Kind kind) {
+    return std::any_of(commands.begin(), commands.end(), [kind](const ScriptCommand& c) { return c.kind == kind; });
+  };
+  RecordTextRuns(uses(ScriptCommand::kTexts));
+  HideText(uses(ScriptCommand::kHideText));
   SetForcedSoftware(true);
   SetPlatform(std::make_unique<HeadlessPlatform>(std::move(commands)));
   return true;

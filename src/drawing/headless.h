@@ -14,6 +14,10 @@
 //                  letters, digits and blanks also press their key)
 //   shot FILE      save the last drawn frame of the game area as PNG
 //                  (a relative FILE is taken from the folder the run began in)
+//   texts FILE     save the text runs of the last drawn frame, one a line:
+//                  "X0 Y0 X1 Y1 TEXT" (the box in game coordinates)
+//   hidetext       (anywhere) draw no text in the whole run, so that its
+//                  shots show what lies behind the text
 //   clock N        (first line only) start the virtual clock at N ms
 //   quit           end the program as a closed window would
 #pragma once
@@ -24,7 +28,7 @@
 namespace drawing {
 
 struct ScriptCommand {
-  enum Kind { kWait, kMove, kClick, kRightClick, kKey, kKeyDown, kKeyUp, kType, kShot, kClock, kQuit } kind;
+  enum Kind { kWait, kMove, kClick, kRightClick, kKey, kKeyDown, kKeyUp, kType, kShot, kTexts, kHideText, kClock, kQuit } kind;
   int a = 0, b = 0;
   std::string text;
   int line = 0;

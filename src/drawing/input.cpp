@@ -147,6 +147,8 @@ bool AppTerminate() {
   return g_input.terminate;
 }
 
+bool WindowHidden() { return g_input.window_hidden; }
+
 int MilliSecs() { return CurrentPlatform().Millis(); }
 void Delay(int ms) {
   CurrentPlatform().Sleep(ms);

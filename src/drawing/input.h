@@ -43,6 +43,9 @@ bool AppTerminate();
 // at once, no way back to the main loop: the game saves itself here.
 void SetDisplayLostHandler(void (*handler)());
 
+// True while the window is minimised or hidden (as of the last poll).
+bool WindowHidden();
+
 // Milliseconds since start, counting up to 2^31 - 1 and then from 0 again
 // (engine/clock_math.h subtracts them); Delay sleeps.
 int MilliSecs();

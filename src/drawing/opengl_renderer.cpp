@@ -127,6 +127,7 @@ class OpenGLRenderer : public Renderer {
     g_live_context = ++g_context_counter;
     g_window = window_;
     SDL_ShowWindow(window_);
+    Input().window_hidden = false;
     SDL_GL_GetDrawableSize(window_, &width_, &height_);
     LoadFramebufferFunctions();
     CreateTarget();
@@ -475,6 +476,14 @@ void PumpWindowEvents(InputState& input) {
           for (int k = 1; k < 256; ++k) input.ReleaseKey(k);
           for (int b = 1; b < 4; ++b) input.ReleaseButton(b);
           std::fill(std::begin(g_pressed_as), std::end(g_pressed_as), 0);
+        }
+        // A window closed for a new display mode still reports its hiding.
+        if (!SDL_GetWindowFromID(e.window.windowID)) break;
+        if (e.window.event == SDL_WINDOWEVENT_HIDDEN || e.window.event == SDL_WINDOWEVENT_MINIMIZED) {
+          input.window_hidden = true;
+        } else if (e.window.event == SDL_WINDOWEVENT_SHOWN || e.window.event == SDL_WINDOWEVENT_RESTORED ||
+                   e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_MAXIMIZED) {
+          input.window_hidden = false;
         }
         break;
       default: break;

@@ -21,6 +21,8 @@ struct InputState {
   // characters, and '\b' and '\r' for presses of Backspace and Enter.
   std::string typed;
   bool terminate = false;
+  // Minimised or unmapped: nothing drawn can be seen.
+  bool window_hidden = false;
 
   // A side's Shift, Control or Alt also holds the generic code (16, 17,
   // 18) while either side is held.

@@ -8,6 +8,7 @@
 #include "drawing/input.h"
 #include "drawing/messages.h"
 #include "engine/clock_math.h"
+#include "shell/loop_pacing.h"
 #include "widgets/game_graphics.h"
 #include "widgets/input_trackers.h"
 
@@ -67,9 +68,13 @@ int TBaseGame::GameLoop() {
       UpdateAccumulator -= dt;
       idle = false;
     }
+    // Nothing drawn can be seen while the window is minimised or hidden:
+    // no frames, and none caught up when it shows again.
+    const bool frames_wanted = !drawing::WindowHidden();
+    if (!frames_wanted) DrawAccumulator = 0;
     const int frames_started = drawing::MilliSecs();
     int frames_drawn = 0;
-    while (DrawAccumulator >= graphicdt) {
+    while (frames_wanted && DrawAccumulator >= graphicdt) {
       Draw(1);
       DrawCursor();
       drawing::Flip(0);
@@ -83,7 +88,10 @@ int TBaseGame::GameLoop() {
         DrawAccumulator = std::fmod(DrawAccumulator, graphicdt);
       }
     }
-    if (idle) drawing::Delay(1);
+    if (idle) {
+      drawing::Delay(IdleSleepMs(dt - UpdateAccumulator, graphicdt - DrawAccumulator, frames_wanted,
+                                 drawing::ClockIsVirtual()));
+    }
     if (drawing::AppTerminate() || QuitGame == 1) break;
   }
   return 0;

@@ -119,6 +119,7 @@ void TGame::DrawStones_Player() {
       const bool wrong = ShowWrongTurns && cell[0] != PlayMaps.SolutionMap[c][r][0];
       const RGB tint = wrong ? RGB{250, 120, 150} : RGB{255, 255, 255};
       DrawStones(GetStoneFrame(GetStoneColor(c, r)), CellX[c][r], CellY[c][r], tint.r, tint.g, tint.b, nullptr);
+      if (wrong) DrawWrongStoneMark(float(CellX[c][r]), float(CellY[c][r]));
     }
 }
 
@@ -268,8 +269,9 @@ void TGame::DrawResultPanel() {
   Functions::BlockText(Text("SCORE") + ": " + score, 285, 270, 220, 100, 1, SmallImageFont, 255, 255, 255, 0);
   drawing::DrawText(Text("HIGHSCORE") + ":", 350, 310);
   DrawScoreLines(330, 335, [](const THighscoreItem& item) {
+    // Light on the dark box, the player's own lines in gold.
     const bool mine = item.score == GameScore && item.name == PlayerName;
-    drawing::SetColor(mine ? 255 : 50, mine ? 100 : 50, mine ? 100 : 50);
+    drawing::SetColor(255, mine ? 226 : 255, mine ? 130 : 255);
   });
   ResetDrawing();
   drawing::SetImageFont(FontBold12);

@@ -39,7 +39,8 @@ void TGame::Draw_InfoBox() {
   drawing::SetScale(1, 1);
 
   drawing::SetImageFont(Font12);
-  drawing::SetColor(0, 0, 0);
+  // Light on the box, which is dark enough for light text to read well.
+  drawing::SetColor(240, 240, 240);
   const char* gameKeys[3] = {"VERSION", "DATE", "AUTHOR"};
   const std::string gameValues[3] = {kVersionLabel, kBuildDateLabel, kAuthorText};
   for (int i = 0; i < 3; ++i) {

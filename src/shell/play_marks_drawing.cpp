@@ -2,6 +2,7 @@
 // the stone set's own symbols, the highlighted digit, repeated digits and
 // the keyboard's selection frame; then the controls under the board.
 #include <algorithm>
+#include <string>
 
 #include "drawing/graphics.h"
 #include "presentation/game_color.h"
@@ -14,7 +15,10 @@ namespace {
 
 constexpr int kStoneSize = 50;
 constexpr int kNotePitch = 16;  // a third of a stone, so digit d has its own place
-constexpr float kNoteScale = 0.3f;  // a 50-pixel stone becomes 15 pixels
+// A note's small stone fills its place; its symbol, drawn inset by 2 pixels
+// on a full stone, is stretched to the small stone's whole size.
+constexpr float kNoteScale = float(kNotePitch) / float(kStoneSize);
+constexpr float kNoteSymbolScale = float(kNotePitch) / float(kStoneSize - 4);
 
 void SetMarkColour(const char* name, int r, int g, int b) {
   // Themes made before these colours existed fall back to ours.
@@ -34,7 +38,62 @@ void DrawFrame(float x, float y, float size, float thickness) {
   drawing::DrawRect(x + size - thickness, y + thickness, thickness, size - 2 * thickness);
 }
 
+// A frame of dashes just inside the box: a conflict reads as broken even
+// to a player who cannot tell its colour from the selection's.
+void DrawDashedFrame(float x, float y, float size, float thickness) {
+  constexpr float kDash = 6, kGap = 4;
+  for (float along = 0; along < size; along += kDash + kGap) {
+    const float len = std::min(kDash, size - along);
+    drawing::DrawRect(x + along, y, len, thickness);
+    drawing::DrawRect(x + along, y + size - thickness, len, thickness);
+    drawing::DrawRect(x, y + along, thickness, len);
+    drawing::DrawRect(x + size - thickness, y + along, thickness, len);
+  }
+}
+
+// Only the four corners of a frame, as brackets: the keyboard's selection.
+void DrawCornerBrackets(float x, float y, float size, float thickness) {
+  const float arm = size * 0.3f;
+  const float far = size - thickness;
+  for (const float cx : {x, x + far})
+    for (const float cy : {y, y + far}) {
+      const float hx = cx == x ? x : x + size - arm;  // the arm along the row
+      const float vy = cy == y ? y : y + size - arm;  // the arm along the column
+      drawing::DrawRect(hx, cy, arm, thickness);
+      drawing::DrawRect(cx, vy, thickness, arm);
+    }
+}
+
+// A note as the number of its symbol, centred in its place, so notes read
+// alike in every stone set (and follow a Mix It shuffle like the symbols).
+void DrawNumeralNote(int symbol, float x, float y) {
+  const std::string text = std::to_string(symbol);
+  const drawing::ImageFontPtr previous = drawing::GetImageFont();
+  drawing::SetImageFont(FontBold12);
+  const float tx = x + float(kNotePitch - drawing::TextWidth(text)) / 2;
+  const float ty = y + float(kNotePitch - drawing::TextHeight(text)) / 2;
+  SetMarkColour("NOTES", 240, 244, 250);
+  drawing::DrawText(text, tx, ty);
+  ResetDrawing();
+  drawing::SetImageFont(previous);
+}
+
 }  // namespace
+
+// A wrong stone's top right corner is struck off: a dark triangle with a
+// light edge, seen in any colour and on any stone.
+void DrawWrongStoneMark(float x, float y) {
+  constexpr float kCorner = 18;
+  const float right = x + kStoneSize - 3, top = y + 3;
+  drawing::SetColor(40, 8, 20);
+  drawing::SetAlpha(0.9f);
+  drawing::DrawPoly({right - kCorner, top, right, top, right, top + kCorner});
+  drawing::SetColor(255, 255, 255);
+  drawing::SetLineWidth(2);
+  drawing::DrawLine(right - kCorner, top, right, top + kCorner);
+  drawing::SetLineWidth(1);
+  ResetDrawing();
+}
 
 void TGame::DrawPlayMarks() {
   const TStoneSkinPtr stones = CurrentSkin ? CurrentSkin->getActiveStoneSkin() : nullptr;
@@ -61,7 +120,7 @@ void TGame::DrawPlayMarks() {
       if (Preferences.showConflicts && conflicts[size_t(c)][size_t(r)]) {
         SetMarkColour("CONFLICT", 235, 70, 70);
         drawing::SetAlpha(0.9f);
-        DrawFrame(x + 3, y + 3, kStoneSize - 6, 3);
+        DrawDashedFrame(x + 3, y + 3, kStoneSize - 6, 3);
         ResetDrawing();
       }
       if (cell.digit != 0 || cell.notes == 0 || !stones || !stones->Image) continue;
@@ -74,13 +133,20 @@ void TGame::DrawPlayMarks() {
           drawing::DrawRect(nx - 1, ny - 1, kNotePitch + 1, kNotePitch + 1);
           ResetDrawing();
         }
+        const int symbol = SymbolOf(c, r, d);
+        if (Preferences.numeralNotes) {
+          DrawNumeralNote(symbol, nx, ny);
+          continue;
+        }
         // A small stone: the symbols are drawn for the stone's background.
-        const int frame = GetStoneFrame(SymbolOf(c, r, d));
+        const int frame = GetStoneFrame(symbol);
         drawing::SetScale(kNoteScale, kNoteScale);
         if (stones->BGImage) stones->BGImage->Draw(int(nx), int(ny), 0);
         if (frame >= 0) {
-          stones->Image->Draw(int(nx + (2 + float(StoneDisplaceX)) * kNoteScale),
-                              int(ny + (2 + float(StoneDisplaceY)) * kNoteScale), frame);
+          drawing::SetScale(kNoteSymbolScale, kNoteSymbolScale);
+          stones->Image->Draw(int(nx + float(StoneDisplaceX) * kNoteSymbolScale),
+                              int(ny + float(StoneDisplaceY) * kNoteSymbolScale), frame);
+          drawing::SetScale(kNoteScale, kNoteScale);
         }
         if (stones->BGImage) stones->BGImage->Draw(int(nx), int(ny), 1);
         drawing::SetScale(1, 1);
@@ -91,7 +157,7 @@ void TGame::DrawPlayMarks() {
     const float x = float(CellX[board.SelectedColumn()][board.SelectedRow()]);
     const float y = float(CellY[board.SelectedColumn()][board.SelectedRow()]);
     SetMarkColour("SELECTION", 120, 200, 255);
-    DrawFrame(x - 1, y - 1, kStoneSize + 2, board.notesMode ? 2 : 3);
+    DrawCornerBrackets(x - 1, y - 1, kStoneSize + 2, board.notesMode ? 2 : 3);
     ResetDrawing();
   }
   DrawPlayControls(Play);

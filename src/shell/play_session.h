@@ -46,3 +46,6 @@ struct TPlaySession {
 void CreatePlayControls(TPlaySession& play);
 // The controls under the board and the tip of the one pointed at.
 void DrawPlayControls(const TPlaySession& play);
+// The shape that tells a wrong stone (shown mistakes) at (x, y) apart from
+// a right one without its colour.
+void DrawWrongStoneMark(float x, float y);

@@ -23,6 +23,7 @@ constexpr Entry kEntries[] = {
     {"showconflicts", &TPreferences::showConflicts},
     {"highlight", &TPreferences::highlight},
     {"autoremovenotes", &TPreferences::autoRemoveNotes},
+    {"numeralnotes", &TPreferences::numeralNotes},
 };
 
 }  // namespace

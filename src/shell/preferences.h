@@ -10,6 +10,7 @@ struct TPreferences {
   bool showConflicts = false;   // mark digits that repeat in a row, column or box
   bool highlight = true;        // highlight the digit of the selected or hovered cell
   bool autoRemoveNotes = true;  // placing a digit removes it from its peers' notes
+  bool numeralNotes = false;    // notes as small numerals instead of the stone set's symbols
 
   bool operator==(const TPreferences&) const = default;
 };

@@ -13,15 +13,35 @@
 namespace {
 
 bool TPreferences::*const kToggleFields[TPreferencesPage::kToggles] = {
-    &TPreferences::showConflicts, &TPreferences::highlight, &TPreferences::autoRemoveNotes};
+    &TPreferences::showConflicts, &TPreferences::highlight, &TPreferences::autoRemoveNotes,
+    &TPreferences::numeralNotes};
 const char* const kToggleTexts[TPreferencesPage::kToggles] = {"PLAYAIDS_CONFLICTS_TEXT", "PLAYAIDS_HIGHLIGHT_TEXT",
-                                                              "PLAYAIDS_NOTES_TEXT"};
+                                                              "PLAYAIDS_NOTES_TEXT", "PLAYAIDS_NUMERALS_TEXT"};
 const char kStateName[] = "PreferencesPage";
 
 
 // The toggles look pressed while their preference is on.
 void ShowToggleStates(const TPreferencesPage& page) {
   for (int i = 0; i < TPreferencesPage::kToggles; ++i) Widgets.preferenceToggles[size_t(i)]->on = page.IsOn(i) ? 1 : 0;
+}
+
+// Under each toggle its state in words beside a lamp, lit when on: the
+// pressed look alone was too faint to tell on from off.
+void DrawToggleState(bool on, float x, float y) {
+  constexpr float kLamp = 10;
+  drawing::SetColor(0, 0, 0);
+  drawing::SetAlpha(0.5f);
+  drawing::DrawOval(x - 1, y - 1, kLamp + 2, kLamp + 2);
+  drawing::SetAlpha(1);
+  if (on) {
+    drawing::SetColor(120, 235, 140);
+  } else {
+    drawing::SetColor(70, 76, 88);
+  }
+  drawing::DrawOval(x, y, kLamp, kLamp);
+  drawing::SetImageFont(FontBold12);
+  DrawShadowedText(Text(on ? "PLAYAIDS_ON" : "PLAYAIDS_OFF"), x + kLamp + 6, y - 2, 1, 1, 0.5f);
+  drawing::SetColor(255, 255, 255);
 }
 
 }  // namespace
@@ -69,4 +89,8 @@ void TGame::Draw_PreferencesPage() {
     Functions::BlockText(text, x, y, 180, 70, 0, Font10, 255, 255, 255, 0);
   }
   TGUIobject::DrawAll(kStateName, 0);
+  for (int i = 0; i < TPreferencesPage::kToggles; ++i) {
+    const TGUIButton& toggle = *Widgets.preferenceToggles[size_t(i)];
+    DrawToggleState(PreferencesPage.IsOn(i), float(toggle.x + 6), float(toggle.y + toggle.height + 3));
+  }
 }

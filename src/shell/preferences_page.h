@@ -7,8 +7,9 @@
 
 class TPreferencesPage {
  public:
-  // The toggles from the top: show conflicts, highlight, remove notes.
-  static constexpr int kToggles = 3;
+  // The toggles from the top: show conflicts, highlight, remove notes,
+  // numeral notes.
+  static constexpr int kToggles = 4;
 
   void Open(const TPreferences& current) {
     draft_ = current;

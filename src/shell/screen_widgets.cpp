@@ -134,9 +134,9 @@ void CreatePlayScreenWidgets() {
 void CreateAddedScreenWidgets() {
   Widgets.gameBack = Button(415, 520, 160, "_BACK", "GameMenuBack", nullptr);
   Widgets.preferencesOpen = Button(420, 384, 150, "_PLAYAIDS", "OptionMenu", SmallImageFont);
-  const char* toggles[3] = {"_SHOWCONFLICTS", "_HIGHLIGHTDIGITS", "_AUTOREMOVENOTES"};
-  for (int i = 0; i < 3; ++i) {
-    TGUIButtonPtr toggle = Button(210, 250 + 85 * i, 170, toggles[i], "PreferencesPage", SmallImageFont);
+  const char* toggles[4] = {"_SHOWCONFLICTS", "_HIGHLIGHTDIGITS", "_AUTOREMOVENOTES", "_NUMERALNOTES"};
+  for (int i = 0; i < 4; ++i) {
+    TGUIButtonPtr toggle = Button(210, 250 + 72 * i, 170, toggles[i], "PreferencesPage", SmallImageFont);
     toggle->manualState = 1;
     Widgets.preferenceToggles[size_t(i)] = toggle;
   }

@@ -35,7 +35,7 @@ struct TScreenWidgets {
   TGUIButtonPtr gameBack;
   // Option menu: the page of the play aids, its toggles and its two buttons.
   TGUIButtonPtr preferencesOpen;
-  std::array<TGUIButtonPtr, 3> preferenceToggles;
+  std::array<TGUIButtonPtr, 4> preferenceToggles;
   TGUIButtonPtr preferencesApply, preferencesCancel;
   // How to play: leafing through the pages, and back to the start menu.
   TGUIButtonPtr howToPrevious, howToNext, howToClose;

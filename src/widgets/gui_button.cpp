@@ -19,6 +19,14 @@ TGUIButtonPtr TGUIButton::Create(int x, int y, int width, unsigned char on, unsi
   return button;
 }
 
+namespace {
+
+constexpr float kHoverGlow = 0.45f;
+constexpr int kPressedShade = 215;
+constexpr int kPressedFace = 170;
+
+}  // namespace
+
 void TGUIButton::Update() {}
 
 int TGUIButton::GetClicks() {
@@ -37,8 +45,20 @@ void TGUIButton::Draw() {
     Clicked = 0;
   }
   const int shade = mouseover ? 240 : 255;
-  drawing::SetColor(shade, shade, shade);
+  // Held down, the face darkens like its caption, clearly apart from rest.
+  const int faceShade = on == 1 ? kPressedFace : shade;
+  drawing::SetColor(faceShade, faceShade, faceShade);
   DrawThreePartFrame(GUIResources.button, on, x, y, width, height, 2);
+  if (on == 0 && mouseover) {
+    // The face lights up under the pointer; the slight tint alone was not
+    // seen. Pressed, it shows its own darker face instead.
+    const int blend = drawing::GetBlend();
+    drawing::SetBlend(4);
+    drawing::SetAlpha(kHoverGlow);
+    DrawThreePartFrame(GUIResources.button, on, x, y, width, height, 2);
+    drawing::SetAlpha(1);
+    drawing::SetBlend(blend);
+  }
 
   const int textW = drawing::TextWidth(value);
   const int textH = drawing::TextHeight(value);
@@ -48,7 +68,7 @@ void TGUIButton::Draw() {
     drawing::SetColor(shade, shade, shade);
     drawing::DrawText(value, float(captionX - 2), float(captionY));
   } else {
-    drawing::SetColor(215, 215, 215);
+    drawing::SetColor(kPressedShade, kPressedShade, kPressedShade);
     drawing::DrawText(value, float(captionX - 1), float(captionY + 1));
   }
   drawing::SetColor(255, 255, 255);

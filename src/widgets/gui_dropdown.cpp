@@ -32,6 +32,21 @@ class FontScope {
 
 }  // namespace
 
+TGUIDropDown::TextPlace TGUIDropDown::PlaceText(int left, int room, int textWidth, bool centred) {
+  if (textWidth > room && textWidth > 0) return {float(left), float(room) / float(textWidth)};
+  return {centred ? float(left + (room - textWidth) / 2) : float(left), 1.0f};
+}
+
+namespace {
+
+void DrawPlacedText(const std::string& text, TGUIDropDown::TextPlace place, float y) {
+  drawing::SetScale(place.scale, 1);
+  drawing::DrawText(text, place.x, y);
+  drawing::SetScale(1, 1);
+}
+
+}  // namespace
+
 int DoNothing(int entryid) {
   (void)entryid;
   return 0;
@@ -162,8 +177,8 @@ void TGUIDropDown::DrawEntries() {
     } else {
       drawing::SetColor(255, 255, 255);
     }
-    const int textX = textalign == 1 ? x + (width - drawing::TextWidth(text)) / 2 : x + 15;
-    drawing::DrawText(text, float(textX), float(rowY));
+    // Within the row's highlight, which the panel's rim encloses.
+    DrawPlacedText(text, PlaceText(x + 15, width - 30, drawing::TextWidth(text), textalign == 1), float(rowY));
     h += rowH;
   }
   drawing::SetColor(255, 255, 255);
@@ -172,13 +187,17 @@ void TGUIDropDown::DrawEntries() {
 void TGUIDropDown::DrawCaption(bool openOrGrayed) {
   const int textW = drawing::TextWidth(value);
   const int textH = drawing::TextHeight(value);
+  // Centred in the face left of the arrow; open or grayed it sits a pixel
+  // higher and further left, as if pressed in.
+  constexpr int kFaceLeft = 8;
+  const TextPlace place = PlaceText(x + kFaceLeft, width - kArrowZone - kFaceLeft, textW, true);
   if (openOrGrayed) {
     drawing::SetColor(255, 255, 255);
     if (grayedout == 1) drawing::SetAlpha(0.6f);
-    drawing::DrawText(value, float(x + (width - textW) / 2 - 4), float(y - (textH - buttonheight) / 2 - 2));
+    DrawPlacedText(value, {place.x - 1, place.scale}, float(y - (textH - buttonheight) / 2 - 2));
   } else {
     drawing::SetColor(230, 230, 230);
-    drawing::DrawText(value, float(x + (width - textW) / 2 - 3), float(y - (textH - buttonheight) / 2 - 1));
+    DrawPlacedText(value, place, float(y - (textH - buttonheight) / 2 - 1));
   }
   drawing::SetAlpha(1);
   drawing::SetColor(255, 255, 255);
@@ -195,6 +214,9 @@ void TGUIDropDown::Draw() {
   if (on == 1) {
     int innerHeight = 15;
     for (const auto& entry : EntryList) innerHeight += drawing::TextHeight(entry->value);
+    // The panel keeps its 0.8 alpha, but over an opaque copy of itself,
+    // so labels and buttons behind the list never show through.
+    DrawListPanel(innerHeight);
     drawing::SetAlpha(0.8f);
     DrawListPanel(innerHeight);
     drawing::SetAlpha(1);

@@ -53,6 +53,17 @@ class TGUIDropDown : public TGUIobject {
   void Draw() override;
 
   bool IsOpen() const { return uid == ActiveUid; }
+
+  // The box's right end holds the arrow (this many pixels, its divider
+  // included); the caption stays left of it.
+  static constexpr int kArrowZone = 34;
+  // Where a text of textWidth pixels is drawn in `room` pixels from `left`:
+  // centred, or (aligned left) at `left`, and squeezed across when wider.
+  struct TextPlace {
+    float x;
+    float scale;
+  };
+  static TextPlace PlaceText(int left, int room, int textWidth, bool centred);
   // Index of the entry whose row holds the pointer strictly, or -1.
   int EntryUnderPointer();
 

@@ -251,3 +251,47 @@ TEST(Screenshots, NeverOverwriteAndNeedTheFolder) {
   drawing::EndGraphics();
   std::filesystem::current_path(old);
 }
+
+namespace {
+
+// A real (not virtual) clock that counts how often the loop sleeps.
+class CountingClock : public ManualClock {
+ public:
+  CountingClock() : ManualClock(5000, false) {}
+  int sleeps = 0;
+  void Sleep(int ms) override {
+    ++sleeps;
+    ManualClock::Sleep(ms);
+  }
+};
+
+}  // namespace
+
+// Ten seconds with the window shown and hidden: a hidden window gets no
+// frames, and an idle loop sleeps until the next update or frame instead
+// of waking every millisecond; updates (and with them the play clock)
+// keep their rate either way.
+TEST_F(Loop, SleepsUntilTheNextDueUpdateAndDrawsNothingWhileHidden) {
+  struct Case {
+    bool hidden;
+    int frames;
+  };
+  for (const Case& c : {Case{false, 300}, Case{true, 0}}) {
+    auto owned = std::make_unique<CountingClock>();
+    CountingClock* clock = owned.get();
+    drawing::SetPlatform(std::move(owned));
+    drawing::Input().window_hidden = c.hidden;
+    TBaseGame::ResetLoopTiming();
+    QuitGame = 0;
+    RecordingGame game(clock);
+    game.on_update = [&](int n) {
+      if (n == 600) QuitGame = 1;
+    };
+    const int start = clock->now;
+    game.GameLoop();
+    drawing::Input().window_hidden = false;
+    EXPECT_NEAR((clock->now - start) / 1000.0, 10.0, 0.1) << "hidden " << c.hidden;
+    EXPECT_NEAR(game.frames, c.frames, 2) << "hidden " << c.hidden;
+    EXPECT_LT(clock->sleeps, 1000) << "hidden " << c.hidden;
+  }
+}

@@ -269,6 +269,7 @@ TEST_F(GameTest, NewPagesReadTheSameInBothLanguagesAndFitTheirPlaces) {
         {Widgets.preferenceToggles[0], "SHOWCONFLICTS"},
         {Widgets.preferenceToggles[1], "HIGHLIGHTDIGITS"},
         {Widgets.preferenceToggles[2], "AUTOREMOVENOTES"},
+        {Widgets.preferenceToggles[3], "NUMERALNOTES"},
         {Widgets.howToPrevious, "PREVIOUSPAGE"},
         {Widgets.howToNext, "NEXTPAGE"}};
     for (const auto& [button, key] : captions) {
@@ -285,7 +286,8 @@ TEST_F(GameTest, NewPagesReadTheSameInBothLanguagesAndFitTheirPlaces) {
     for (const auto& [button, key] : tools) EXPECT_LE(WidthIn(button->UseFont, Text(key)), button->width - 12) << Text(key);
     // "Back" leaves a menu; a move taken back must not read the same.
     EXPECT_NE(Text("UNDO"), Text("BACK"));
-    for (const char* key : {"PLAYAIDS", "PLAYAIDS_CONFLICTS_TEXT", "PLAYAIDS_HIGHLIGHT_TEXT", "PLAYAIDS_NOTES_TEXT"}) {
+    for (const char* key : {"PLAYAIDS", "PLAYAIDS_CONFLICTS_TEXT", "PLAYAIDS_HIGHLIGHT_TEXT", "PLAYAIDS_NOTES_TEXT",
+                            "PLAYAIDS_NUMERALS_TEXT", "PLAYAIDS_ON", "PLAYAIDS_OFF"}) {
       EXPECT_NE(Text(key), key);
     }
   }

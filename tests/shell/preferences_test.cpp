@@ -40,7 +40,9 @@ class Preferences : public ::testing::Test {
 
 std::vector<TPreferences> AllCombinations() {
   std::vector<TPreferences> all;
-  for (int bits = 0; bits < 8; ++bits) all.push_back({(bits & 1) != 0, (bits & 2) != 0, (bits & 4) != 0});
+  for (int bits = 0; bits < 16; ++bits) {
+    all.push_back({(bits & 1) != 0, (bits & 2) != 0, (bits & 4) != 0, (bits & 8) != 0});
+  }
   return all;
 }
 
@@ -56,7 +58,8 @@ TEST_F(Preferences, EveryCombinationReadsBackAndSavesToTheSameBytes) {
   EXPECT_FALSE(std::filesystem::exists(path_ + ".tmp"));
   EXPECT_EQ(Read(),
             "<?xml version=\"1.0\"?>\r\n<preferences version=\"1\">\r\n  <showconflicts>1</showconflicts>\r\n"
-            "  <highlight>1</highlight>\r\n  <autoremovenotes>1</autoremovenotes>\r\n</preferences>\r\n");
+            "  <highlight>1</highlight>\r\n  <autoremovenotes>1</autoremovenotes>\r\n  <numeralnotes>1</numeralnotes>\r\n"
+            "</preferences>\r\n");
 }
 
 TEST_F(Preferences, MissingFileGivesTheDefaultsWithOneLogLine) {
@@ -64,6 +67,7 @@ TEST_F(Preferences, MissingFileGivesTheDefaultsWithOneLogLine) {
   EXPECT_FALSE(loaded.showConflicts);
   EXPECT_TRUE(loaded.highlight);
   EXPECT_TRUE(loaded.autoRemoveNotes);
+  EXPECT_FALSE(loaded.numeralNotes);
   EXPECT_EQ(log_.size(), 1u);
 }
 

@@ -253,7 +253,8 @@ Canvas FrameRectangle(const Palette& p) {
   Canvas c(126, 126);
   Sdf body = Box(0, 0, 126, 126, 13);
   Mask bodyMask = Rasterize(126, 126, body);
-  Rgba face = Mix(p.panel, p.cream, 0.12f);
+  // Dark enough that white text on it keeps a contrast ratio above 4.5.
+  Rgba face = Scaled(Mix(p.panel, p.cream, 0.12f), 0.76f);
   c.Fill(bodyMask, WithAlpha(face, 0.96f));
   c.Fill(Rasterize(126, 126, Intersect(Outline(Grow(body, -2.5f), 0.8f), body)), Rgb8(255, 255, 255), 0.22f);
   c.Fill(Rasterize(126, 126, Intersect(Outline(body, 0.8f), body)), Rgb8(10, 14, 22), 0.6f);

@@ -21,8 +21,9 @@ Canvas ButtonFace(const Palette& p, int w, int h, State s) {
   PlateLook look = Plate(p.button, p.buttonDeep).DropShadow(140, 1, 1.0f).Outlined(0.55f);
   switch (s) {
     case kNormal:
-      look.top = Scaled(p.button, 1.25f);
-      look.bottom = p.buttonDeep;
+      // Light captions need a face no lighter than this (contrast 4.5).
+      look.top = Scaled(p.button, 1.0f);
+      look.bottom = Scaled(p.buttonDeep, 0.9f);
       break;
     case kPressed:
       look.top = Scaled(p.buttonDeep, 0.8f);
@@ -31,14 +32,14 @@ Canvas ButtonFace(const Palette& p, int w, int h, State s) {
       look.rimDark = 0.0f;
       break;
     case kGreyed:
-      look.top = Grey(Scaled(p.button, 1.05f));
-      look.bottom = Grey(Scaled(p.buttonDeep, 1.1f));
+      look.top = Grey(Scaled(p.button, 0.8f));
+      look.bottom = Grey(Scaled(p.buttonDeep, 0.9f));
       look.rimLight = 0.15f;
       look.outline = 0.35f;
       break;
   }
   RaisedPlate(c, body, 1, float(h) - 2.5f, look);
-  if (s == kNormal) Gloss(c, Box(2, 2, float(w) - 2, float(h) / 2, 7), 2, float(h) / 2, 0.12f);
+  if (s == kNormal) Gloss(c, Box(2, 2, float(w) - 2, float(h) / 2, 7), 2, float(h) / 2, 0.06f);
   if (s == kPressed) {
     // The active state wears the accent colour so a chosen option stands out.
     Mask ring = Rasterize(w, h, Intersect(Outline(Grow(body, -1.0f), 0.9f), body));
