@@ -21,6 +21,19 @@ std::list<FontLoaderPtr>& Loaders() {
 // A glyph cache larger than this would only come from a broken loader.
 constexpr int kMaxCachedGlyphs = 1 << 16;
 
+// A dense glyph's picture grows with clear pixels to whole game units, so
+// that it is drawn at exactly its pixels' size.
+PixmapPtr PaddedToMultiple(const Pixmap& pixels, int density) {
+  const int w = (pixels.width() + density - 1) / density * density;
+  const int h = (pixels.height() + density - 1) / density * density;
+  if (w == pixels.width() && h == pixels.height()) return pixels.Copy();
+  PixmapPtr out = Pixmap::Create(w, h);
+  if (!out) return nullptr;
+  for (int y = 0; y < pixels.height(); ++y)
+    for (int x = 0; x < pixels.width(); ++x) out->WritePixel(x, y, pixels.ReadPixel(x, y));
+  return out;
+}
+
 }  // namespace
 
 void AddFontLoader(FontLoaderPtr loader) {
@@ -31,6 +44,7 @@ void RemoveFontLoader(const FontLoaderPtr& loader) { Loaders().remove(loader); }
 
 ImageFont::ImageFont(FontPtr font, int style) : font_(std::move(font)), style_(style) {
   height_ = font_->Height();
+  density_ = std::clamp(font_->Density(), 1, 8);
   glyphs_.resize(size_t(std::clamp(font_->CountGlyphs(), 0, kMaxCachedGlyphs)));
 }
 
@@ -57,11 +71,14 @@ const ImageFont::CachedGlyph* ImageFont::LoadGlyphFor(int code) {
       float advance = glyph->Advance();
       g.advance = std::isfinite(advance) ? std::clamp(advance, -1e6f, 1e6f) : 0.0f;
       glyph->GetRect(g.x, g.y, g.w, g.h);
+      g.ox = float(g.x) / float(density_);
+      g.oy = float(g.y) / float(density_);
       PixmapPtr pixels = glyph->Pixels();
+      if (pixels && density_ > 1) pixels = PaddedToMultiple(*pixels, density_);
       if (pixels) {
         // Smooth fonts get filtered, mipmapped glyph pictures.
         int flags = (style_ & SMOOTHFONT) ? (FILTEREDIMAGE | MIPMAPPEDIMAGE) : 0;
-        g.image = LoadImageFromPixmap(*pixels, flags);
+        g.image = LoadImageFromPixmap(*pixels, flags, density_);
       }
     }
   }

@@ -38,10 +38,14 @@ class BasicGlyph : public Glyph {
   }
 };
 
-// A font as a font loader delivers it.
+// A font as a font loader delivers it. Height and advances are in game
+// units; glyph pictures and their rectangles are in pixels, Density() of
+// them per game unit, so that a dense screen's letters are drawn with its
+// own pixels while text measures the same at every scale.
 class Font {
  public:
   virtual ~Font() = default;
+  virtual int Density() { return 1; }
   virtual int Style() = 0;
   virtual int Height() = 0;
   virtual int CountGlyphs() = 0;
@@ -59,6 +63,8 @@ class FontLoader {
 using FontLoaderPtr = std::shared_ptr<FontLoader>;
 
 // The FreeType loader for TrueType files; registered first, so asked last.
+// Letters are drawn at the picture factor of the current fit scale (see
+// picture_variants.h), measured at the size asked for.
 FontLoaderPtr CreateTrueTypeLoader();
 
 // Registers a loader ahead of all loaders registered before it.
@@ -71,6 +77,7 @@ class ImageFont {
  public:
   explicit ImageFont(FontPtr font, int style);
   int Height() const { return height_; }
+  int Density() const { return density_; }
   int Style() const { return style_; }
   const FontPtr& Source() const { return font_; }
 
@@ -78,7 +85,8 @@ class ImageFont {
     bool loaded = false;
     ImagePtr image;  // null for glyphs without pixels (the space)
     float advance = 0;
-    int x = 0, y = 0, w = 0, h = 0;
+    int x = 0, y = 0, w = 0, h = 0;  // in pixels of the font's density
+    float ox = 0, oy = 0;            // the picture's offset from the pen, in game units
   };
   // The glyph for a character, or null when the character is not drawn.
   const CachedGlyph* GlyphFor(int code);
@@ -89,6 +97,7 @@ class ImageFont {
   FontPtr font_;
   int style_ = 0;
   int height_ = 0;
+  int density_ = 1;
   std::vector<CachedGlyph> glyphs_;
   // The game's text is 8-bit: each byte's glyph is looked up once, so long
   // texts cost a table read per character.

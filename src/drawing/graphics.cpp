@@ -94,6 +94,12 @@ std::string GraphicsDriverName() {
 
 bool Graphics(int width, int height, int depth, int hertz, int flags) {
   EndGraphics();
+  if (const int k = ForcedRenderScale(); k > 1) {
+    // Kept a listed mode for the renderer's check: the depth asks for none.
+    width *= k;
+    height *= k;
+    depth = 0;
+  }
   std::unique_ptr<Renderer> r;
   if (ForcedSoftware() || g_selected_driver == DRIVER_SOFTWARE) {
     r = CreateSoftwareRenderer();
@@ -104,6 +110,8 @@ bool Graphics(int width, int height, int depth, int hertz, int flags) {
   auto& c = g_context;
   c.renderer = std::move(r);
   c.open = true;
+  // The drawable's pixels, not the window's points, decide the fit scale.
+  if (int pw = 0, ph = 0; c.renderer->PixelSize(pw, ph) && pw > 0 && ph > 0) width = pw, height = ph;
   c.width = width;
   c.height = height;
   c.depth = depth;
@@ -309,11 +317,15 @@ Texture* FrameTexture(ImageFrame& frame, int flags) {
   return frame.texture.get();
 }
 
-void DrawFrame(ImageFrame& frame, int flags, float x0, float y0, float x1, float y1, float tx, float ty, float sx,
-               float sy, float sw, float sh) {
+void DrawFrame(ImageFrame& frame, int flags, int density, float x0, float y0, float x1, float y1, float tx, float ty,
+               float sx, float sy, float sw, float sh) {
   if (!Drawable()) return;
   Texture* tex = FrameTexture(frame, flags);
   if (!tex) return;
+  if (density != 1) {
+    const float d = float(density);
+    sx *= d, sy *= d, sw *= d, sh *= d;
+  }
   DrawLocalQuad(x0, y0, x1, y1, tx, ty, tex, sx, sy, sx + sw, sy + sh);
 }
 
@@ -329,7 +341,7 @@ void DrawImage(const ImagePtr& image, float x, float y, int frame) {
   if (!f) return;
   const auto& s = g_context.state;
   float x0 = -image->handle_x, y0 = -image->handle_y;
-  DrawFrame(*f, image->flags, x0, y0, x0 + float(image->width), y0 + float(image->height), x + s.origin_x,
+  DrawFrame(*f, image->flags, image->density, x0, y0, x0 + float(image->width), y0 + float(image->height), x + s.origin_x,
             y + s.origin_y, 0, 0, float(image->width), float(image->height));
 }
 
@@ -338,7 +350,7 @@ void DrawImageRect(const ImagePtr& image, float x, float y, float w, float h, in
   if (!f) return;
   const auto& s = g_context.state;
   float x0 = -image->handle_x, y0 = -image->handle_y;
-  DrawFrame(*f, image->flags, x0, y0, x0 + w, y0 + h, x + s.origin_x, y + s.origin_y, 0, 0, float(image->width),
+  DrawFrame(*f, image->flags, image->density, x0, y0, x0 + w, y0 + h, x + s.origin_x, y + s.origin_y, 0, 0, float(image->width),
             float(image->height));
 }
 
@@ -362,7 +374,7 @@ void DrawSubImageRect(const ImagePtr& image, float x, float y, float w, float h,
   if (sw <= 0 || sh <= 0 || w <= 0 || h <= 0) return;
   const auto& s = g_context.state;
   float x0 = -image->handle_x, y0 = -image->handle_y;
-  DrawFrame(*f, image->flags, x0, y0, x0 + w, y0 + h, x + s.origin_x, y + s.origin_y, sx, sy, sw, sh);
+  DrawFrame(*f, image->flags, image->density, x0, y0, x0 + w, y0 + h, x + s.origin_x, y + s.origin_y, sx, sy, sw, sh);
 }
 
 void DrawRect(float x, float y, float w, float h) {
@@ -483,7 +495,7 @@ void DrawText(const std::string& text, float x, float y) {
     if (!g) continue;
     if (g->image && !g->image->frames.empty()) {
       const Image& im = *g->image;
-      float gx = pen + float(g->x), gy = -s.handle_y + float(g->y);
+      float gx = pen + g->ox, gy = -s.handle_y + g->oy;
       // The glyph's box through the transform: its centre, give or take
       // the half extents the transform turns it into.
       const float half_w = float(im.width) / 2, half_h = float(im.height) / 2;
@@ -493,7 +505,7 @@ void DrawText(const std::string& text, float x, float y) {
       const double ey = std::fabs(s.jx) * half_w + std::fabs(s.jy) * half_h;
       const bool outside = cx + ex < left || cx - ex > right || cy + ey < top || cy - ey > bottom;
       if (!outside) {
-        DrawFrame(g->image->frames[0], im.flags, gx, gy, gx + float(im.width), gy + float(im.height), tx, ty, 0, 0,
+        DrawFrame(g->image->frames[0], im.flags, im.density, gx, gy, gx + float(im.width), gy + float(im.height), tx, ty, 0, 0,
                   float(im.width), float(im.height));
         if (recording) {
           box_left = std::min(box_left, std::max(cx - ex, left + 1));

@@ -35,9 +35,9 @@ struct GraphicsContext {
 GraphicsContext& Context();
 // Makes sure the frame has a texture of the current renderer.
 Texture* FrameTexture(ImageFrame& frame, int flags);
-// Draws a frame's source rectangle (in texels) to the local quad corners
-// (x0, y0)-(x1, y1), transformed and moved to (tx, ty).
-void DrawFrame(ImageFrame& frame, int flags, float x0, float y0, float x1, float y1, float tx, float ty, float sx,
+// Draws a frame's source rectangle (in game units of `density` texels) to
+// the local quad corners (x0, y0)-(x1, y1), transformed and moved to (tx, ty).
+void DrawFrame(ImageFrame& frame, int flags, int density, float x0, float y0, float x1, float y1, float tx, float ty, float sx,
                float sy, float sw, float sh);
 
 }  // namespace drawing

@@ -224,6 +224,8 @@ bool ParseScript(const std::string& source, std::vector<ScriptCommand>& out, std
   return true;
 }
 
+void SetHeadlessScale(int scale) { SetForcedRenderScale(scale); }
+
 bool StartHeadless(const std::string& script_path, std::string& error) {
   std::string source;
   if (!ReadWholeFile(script_path, source)) {

@@ -42,6 +42,10 @@ bool ParseScript(const std::string& source, std::vector<ScriptCommand>& out, std
 // cannot be read or has a bad line.
 bool StartHeadless(const std::string& script_path, std::string& error);
 
+// Headless runs at this many pixels per game unit (1 to 3): the game opens
+// its modes that many times as large and loads its pictures to match.
+void SetHeadlessScale(int scale);
+
 // The virtual-key code a script types for a character; 0 for none.
 int ScriptKeyForChar(char c);
 

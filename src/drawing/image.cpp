@@ -4,6 +4,7 @@
 
 #include "drawing/graphics.h"
 #include "drawing/graphics_state.h"
+#include "drawing/picture_variants.h"
 
 namespace drawing {
 
@@ -41,9 +42,11 @@ void AddFrame(Image& image, PixmapPtr pixels) {
   image.frames.push_back(std::move(frame));
 }
 
-ImagePtr FromPixmap(const Pixmap& pixmap, int flags, uint32_t mask_rgb) {
+ImagePtr FromPixmap(const Pixmap& pixmap, int flags, uint32_t mask_rgb, int density) {
+  density = std::max(1, density);
   flags = ResolveImageFlags(flags);
-  auto image = NewImage(pixmap.width(), pixmap.height(), flags);
+  auto image = NewImage(pixmap.width() / density, pixmap.height() / density, flags);
+  image->density = density;
   image->mask_rgb = mask_rgb;
   AddFrame(*image, PrepareFramePixels(pixmap, flags, mask_rgb));
   return image;
@@ -53,30 +56,37 @@ ImagePtr FromPixmap(const Pixmap& pixmap, int flags, uint32_t mask_rgb) {
 
 int ResolveImageFlags(int flags) { return flags == -1 ? (MASKEDIMAGE | FILTEREDIMAGE) : flags; }
 
-ImagePtr LoadImageFromPixmap(const Pixmap& pixmap, int flags) { return FromPixmap(pixmap, flags, 0); }
+ImagePtr LoadImageFromPixmap(const Pixmap& pixmap, int flags, int density) {
+  return FromPixmap(pixmap, flags, 0, density);
+}
 
 ImagePtr LoadImage(const std::string& path, int flags) {
-  PixmapPtr pix = LoadPixmap(path);
-  if (!pix) return nullptr;
-  return FromPixmap(*pix, flags, 0);
+  ScaledPixmap pix = LoadScaledPixmap(path, PictureScale());
+  if (!pix.pixmap) return nullptr;
+  return FromPixmap(*pix.pixmap, flags, 0, pix.factor);
 }
 
 ImagePtr LoadImageMasked(const std::string& path, int flags, int mask_r, int mask_g, int mask_b) {
-  PixmapPtr pix = LoadPixmap(path);
-  if (!pix) return nullptr;
-  return FromPixmap(*pix, flags, ARGB(0, mask_r, mask_g, mask_b));
+  ScaledPixmap pix = LoadScaledPixmap(path, PictureScale());
+  if (!pix.pixmap) return nullptr;
+  return FromPixmap(*pix.pixmap, flags, ARGB(0, mask_r, mask_g, mask_b), pix.factor);
 }
 
 ImagePtr LoadAnimImageFromPixmap(const Pixmap& pixmap, int cellWidth, int cellHeight, int firstCell, int cellCount,
-                                 int flags) {
-  if (cellWidth <= 0 || cellHeight <= 0 || firstCell < 0 || cellCount <= 0) return nullptr;
+                                 int flags, int density) {
+  if (cellWidth <= 0 || cellHeight <= 0 || firstCell < 0 || cellCount <= 0 || density < 1) return nullptr;
+  const int logical_w = cellWidth, logical_h = cellHeight;
+  if (int64_t(cellWidth) * density > (1 << 20) || int64_t(cellHeight) * density > (1 << 20)) return nullptr;
+  cellWidth *= density;
+  cellHeight *= density;
   int per_row = pixmap.width() / cellWidth;
   int rows = pixmap.height() / cellHeight;
   if (per_row <= 0 || rows <= 0) return nullptr;
   long long available = static_cast<long long>(per_row) * rows;
   if (static_cast<long long>(firstCell) + cellCount > available) return nullptr;
   flags = ResolveImageFlags(flags);
-  auto image = NewImage(cellWidth, cellHeight, flags);
+  auto image = NewImage(logical_w, logical_h, flags);
+  image->density = density;
   for (int i = firstCell; i < firstCell + cellCount; ++i) {
     int cx = (i % per_row) * cellWidth, cy = (i / per_row) * cellHeight;
     PixmapPtr cell = pixmap.Window(cx, cy, cellWidth, cellHeight);
@@ -88,9 +98,9 @@ ImagePtr LoadAnimImageFromPixmap(const Pixmap& pixmap, int cellWidth, int cellHe
 ImagePtr LoadAnimImage(const std::string& path, int cellWidth, int cellHeight, int firstCell, int cellCount,
                        int flags) {
   if (cellWidth <= 0 || cellHeight <= 0) return nullptr;  // no need to read the file
-  PixmapPtr pix = LoadPixmap(path);
-  if (!pix) return nullptr;
-  return LoadAnimImageFromPixmap(*pix, cellWidth, cellHeight, firstCell, cellCount, flags);
+  ScaledPixmap pix = LoadScaledPixmap(path, PictureScale());
+  if (!pix.pixmap) return nullptr;
+  return LoadAnimImageFromPixmap(*pix.pixmap, cellWidth, cellHeight, firstCell, cellCount, flags, pix.factor);
 }
 
 ImagePtr CreateImage(int width, int height, int frames, int flags) {

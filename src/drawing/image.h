@@ -27,8 +27,9 @@ struct ImageFrame {
 
 class Image {
  public:
-  int width = 0;
+  int width = 0;  // in game units; frames hold density times as many pixels
   int height = 0;
+  int density = 1;  // pixels per game unit: 2 or 3 for a dense screen's picture
   int flags = 0;
   float handle_x = 0;
   float handle_y = 0;
@@ -40,6 +41,8 @@ using ImagePtr = std::shared_ptr<Image>;
 // Resolves -1 to the default flags (masked and filtered).
 int ResolveImageFlags(int flags);
 
+// The file loaders take the picture's variant for the current fit scale
+// (see picture_variants.h); the image keeps the 1x file's size.
 ImagePtr LoadImage(const std::string& path, int flags = DEFAULT_IMAGE_FLAGS);
 // Like LoadImage, with the masked flag turning this colour (not black) transparent.
 ImagePtr LoadImageMasked(const std::string& path, int flags, int mask_r, int mask_g, int mask_b);
@@ -48,10 +51,12 @@ ImagePtr LoadImageMasked(const std::string& path, int flags, int mask_r, int mas
 // a cell size is 0 or less, or the picture has fewer cells than asked for.
 ImagePtr LoadAnimImage(const std::string& path, int cellWidth, int cellHeight, int firstCell, int cellCount,
                        int flags = DEFAULT_IMAGE_FLAGS);
-// Images made from pixmaps already in memory (copies are taken).
-ImagePtr LoadImageFromPixmap(const Pixmap& pixmap, int flags = DEFAULT_IMAGE_FLAGS);
+// Images made from pixmaps already in memory (copies are taken), with
+// `density` pixels per game unit: the image is the pixmap's size divided by
+// it, cells are given in game units.
+ImagePtr LoadImageFromPixmap(const Pixmap& pixmap, int flags = DEFAULT_IMAGE_FLAGS, int density = 1);
 ImagePtr LoadAnimImageFromPixmap(const Pixmap& pixmap, int cellWidth, int cellHeight, int firstCell, int cellCount,
-                                 int flags = DEFAULT_IMAGE_FLAGS);
+                                 int flags = DEFAULT_IMAGE_FLAGS, int density = 1);
 
 ImagePtr CreateImage(int width, int height, int frames = 1, int flags = DEFAULT_IMAGE_FLAGS);
 // The frame's pixmap for reading and writing; UnlockImage makes the change visible.

@@ -28,6 +28,7 @@ class DesktopPlatform : public Platform {
 InputState g_input;
 std::unique_ptr<Platform> g_platform;
 bool g_forced_software = false;
+int g_forced_render_scale = 1;
 std::string g_title = "Gridlet";
 
 bool ValidButton(int b) { return b >= 1 && b <= 3; }
@@ -98,6 +99,8 @@ Platform& CurrentPlatform() {
 void SetPlatform(std::unique_ptr<Platform> platform) { g_platform = std::move(platform); }
 bool ForcedSoftware() { return g_forced_software; }
 void SetForcedSoftware(bool forced) { g_forced_software = forced; }
+int ForcedRenderScale() { return g_forced_render_scale; }
+void SetForcedRenderScale(int scale) { g_forced_render_scale = std::clamp(scale, 1, 4); }
 void SetAppTitle(const std::string& title) { g_title = title; }
 const std::string& AppTitle() { return g_title; }
 

@@ -42,6 +42,12 @@ using DeleteFramebuffersFn = void (*)(GLsizei, const GLuint*);
 int g_live_context = 0;
 int g_context_counter = 0;
 SDL_Window* g_window = nullptr;
+// Drawable pixels per window point (above 1 on high-DPI desktops); mouse
+// positions come in points and the game maps pixels.
+double g_pixels_per_point = 1.0;
+int PointsToPixels(int points) {
+  return g_pixels_per_point == 1.0 ? points : int(std::lround(double(points) * g_pixels_per_point));
+}
 
 class GLTexture : public Texture {
  public:
@@ -85,6 +91,12 @@ class OpenGLRenderer : public Renderer {
  public:
   ~OpenGLRenderer() override { Close(); }
   std::string Name() const override { return "OpenGL"; }
+  bool PixelSize(int& width, int& height) override {
+    if (!window_) return false;
+    width = width_;
+    height = height_;
+    return true;
+  }
 
   bool Open(int width, int height, int depth, int hertz, int flags) override {
     (void)flags;
@@ -93,7 +105,8 @@ class OpenGLRenderer : public Renderer {
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 2);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 1);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    Uint32 wflags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN;
+    // High-DPI desktops give the full pixel count; the fit follows it.
+    Uint32 wflags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI;
     // Full screen at the desktop's own size takes the desktop as it is
     // (borderless, no mode change); the game area is fitted with bars.
     SDL_DisplayMode desktop{};
@@ -129,6 +142,8 @@ class OpenGLRenderer : public Renderer {
     SDL_ShowWindow(window_);
     Input().window_hidden = false;
     SDL_GL_GetDrawableSize(window_, &width_, &height_);
+    g_pixels_per_point = width > 0 && width_ > 0 ? double(width_) / double(width) : 1.0;
+    if (!(g_pixels_per_point > 0)) g_pixels_per_point = 1.0;
     LoadFramebufferFunctions();
     CreateTarget();
     glDisable(GL_DEPTH_TEST);
@@ -455,13 +470,13 @@ void PumpWindowEvents(InputState& input) {
         g_alt_chord_typed = false;
         break;
       case SDL_MOUSEMOTION:
-        input.mouse_x = e.motion.x;
-        input.mouse_y = e.motion.y;
+        input.mouse_x = PointsToPixels(e.motion.x);
+        input.mouse_y = PointsToPixels(e.motion.y);
         break;
       case SDL_MOUSEBUTTONDOWN:
       case SDL_MOUSEBUTTONUP: {
-        input.mouse_x = e.button.x;
-        input.mouse_y = e.button.y;
+        input.mouse_x = PointsToPixels(e.button.x);
+        input.mouse_y = PointsToPixels(e.button.y);
         int b = ButtonOf(e.button.button);
         if (e.type == SDL_MOUSEBUTTONDOWN) {
           input.PressButton(b);

@@ -54,6 +54,10 @@ void SetPlatform(std::unique_ptr<Platform> platform);
 // Headless runs use the software renderer whatever the settings ask for.
 bool ForcedSoftware();
 void SetForcedSoftware(bool forced);
+// Headless runs at `--scale N` open every mode N times as large, so the
+// same game is drawn with N pixels per game unit; 1 otherwise.
+int ForcedRenderScale();
+void SetForcedRenderScale(int scale);
 
 void SetAppTitle(const std::string& title);
 const std::string& AppTitle();

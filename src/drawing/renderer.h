@@ -40,9 +40,18 @@ class Renderer {
   virtual bool Open(int width, int height, int depth, int hertz, int flags) = 0;
   virtual void Close() = 0;
   virtual std::vector<DisplayMode> Modes() = 0;
+  // The back buffer's size in pixels where it differs from the size asked
+  // for in points (high-DPI desktops); false where they are the same.
+  virtual bool PixelSize(int& width, int& height) {
+    (void)width, (void)height;
+    return false;
+  }
   virtual void SetTitle(const std::string& title) { (void)title; }
   virtual void ShowPointer(bool show) { (void)show; }
 
+  // Pixels drawn per game unit under a fit of that scale: the fit scale
+  // where quads are drawn at the window's pixels.
+  virtual double PixelsPerGameUnit(double fit_scale) const { return fit_scale; }
   // The logical area and its fit into the back buffer.
   virtual void SetFit(const DisplayFit& fit, int logical_w, int logical_h) = 0;
 
@@ -65,6 +74,9 @@ class Renderer {
 };
 
 std::unique_ptr<Renderer> CreateSoftwareRenderer();
+// Bytes of the software renderer's textures alive now (the OpenGL renderer
+// makes textures of the same sizes), for measuring what the art costs.
+int64_t SoftwareTextureBytes();
 std::unique_ptr<Renderer> CreateOpenGLRenderer();
 
 // The renderer in force; null before Graphics.

@@ -1,12 +1,16 @@
 // A renderer of our own on a memory canvas: exact, deterministic pixels for
 // tests and headless runs, and no display needed.
 //
-// The canvas is the logical game area at scale 1; the window-sized back
-// buffer seen by Grab is derived from it through the fit mapping.
+// The canvas is the logical game area at scale 1 (at N pixels per game unit
+// in headless runs at --scale N); the window-sized back buffer seen by Grab
+// is derived from it through the fit mapping.
 #include <algorithm>
 #include <cmath>
+#include <climits>
+#include <cstdint>
 #include <cstring>
 
+#include "drawing/platform.h"
 #include "drawing/renderer.h"
 
 namespace drawing {
@@ -21,8 +25,20 @@ const DisplayMode kHeadlessModes[] = {
     {1920, 1080, 16, 60}, {1920, 1080, 32, 60},
 };
 
+int64_t g_texture_bytes = 0;
+
 class SoftTexture : public Texture {
  public:
+  SoftTexture() = default;
+  SoftTexture(const SoftTexture&) = delete;
+  SoftTexture& operator=(const SoftTexture&) = delete;
+  ~SoftTexture() override { g_texture_bytes -= Bytes(); }
+  void Assign(const uint32_t* first, const uint32_t* last) {
+    g_texture_bytes -= Bytes();
+    texels.assign(first, last);
+    g_texture_bytes += Bytes();
+  }
+  int64_t Bytes() const { return int64_t(texels.size()) * 4; }
   std::vector<uint32_t> texels;
 };
 
@@ -147,11 +163,25 @@ class SoftwareRenderer : public Renderer {
     return std::vector<DisplayMode>(std::begin(kHeadlessModes), std::end(kHeadlessModes));
   }
 
+  // The canvas has its own density whatever the window's size.
+  double PixelsPerGameUnit(double fit_scale) const override {
+    (void)fit_scale;
+    return double(ForcedRenderScale());
+  }
+
   void SetFit(const DisplayFit& fit, int logical_w, int logical_h) override {
     fit_ = fit;
-    if (logical_w != lw_ || logical_h != lh_ || canvas_.empty()) {
-      lw_ = std::max(1, logical_w);
-      lh_ = std::max(1, logical_h);
+    const int k = ForcedRenderScale();
+    // Canvas pixels per game unit; the canvas never outgrows a picture.
+    const int density = (int64_t(std::max(1, logical_w)) * k <= Pixmap::kMaxSide &&
+                         int64_t(std::max(1, logical_h)) * k <= Pixmap::kMaxSide)
+                            ? k
+                            : 1;
+    if (density * std::max(1, logical_w) != lw_ || density * std::max(1, logical_h) != lh_ || density != k_ ||
+        canvas_.empty()) {
+      k_ = density;
+      lw_ = std::max(1, logical_w) * k_;
+      lh_ = std::max(1, logical_h) * k_;
       canvas_.assign(size_t(lw_) * size_t(lh_), 0xFF000000u);
       front_ = canvas_;
     }
@@ -169,10 +199,14 @@ class SoftwareRenderer : public Renderer {
     auto& t = static_cast<SoftTexture&>(texture);
     t.width = pixmap.width();
     t.height = pixmap.height();
-    t.texels.assign(pixmap.data(), pixmap.data() + size_t(t.width) * size_t(t.height));
+    t.Assign(pixmap.data(), pixmap.data() + size_t(t.width) * size_t(t.height));
   }
 
   void SetClip(int x, int y, int w, int h) override {
+    if (k_ != 1) {
+      auto scaled = [this](int v) { return int(std::clamp<int64_t>(int64_t(v) * k_, INT32_MIN / 2, INT32_MAX / 2)); };
+      x = scaled(x), y = scaled(y), w = scaled(w), h = scaled(h);
+    }
     clip_.x0 = std::clamp(x, 0, lw_);
     clip_.y0 = std::clamp(y, 0, lh_);
     clip_.x1 = std::clamp(x + std::max(w, 0), clip_.x0, lw_);
@@ -192,6 +226,12 @@ class SoftwareRenderer : public Renderer {
     s.a8 = int(std::lround(std::clamp(paint.alpha, 0.0f, 1.0f) * 255.0f));
     s.white = s.tr == 255 && s.tg == 255 && s.tb == 255;
     bool filtered = s.tex && (s.tex->flags & 2);
+    if (k_ != 1) {
+      // Game units to canvas pixels.
+      scaled_.assign(v, v + count);
+      for (Vertex& p : scaled_) p.x *= float(k_), p.y *= float(k_);
+      v = scaled_.data();
+    }
     for (int i = 0; i + 2 < count; i += 3) {
       switch (paint.blend) {
         case MASKBLEND: Triangle<MASKBLEND>(v + i, s, filtered); break;
@@ -208,12 +248,12 @@ class SoftwareRenderer : public Renderer {
   PixmapPtr Grab(int x, int y, int w, int h) override {
     auto pix = Pixmap::Create(std::max(w, 1), std::max(h, 1));
     if (!pix || w < 1 || h < 1) return pix;
-    bool identity = fit_.scale == 1.0 && fit_.offset_x == 0 && fit_.offset_y == 0;
+    bool identity = fit_.scale == double(k_) && fit_.offset_x == 0 && fit_.offset_y == 0;
     for (int yy = 0; yy < h; ++yy) {
       for (int xx = 0; xx < w; ++xx) {
         int wx = x + xx, wy = y + yy;
-        int gx = identity ? wx : int(std::floor(fit_.ToGameX(wx + 0.5)));
-        int gy = identity ? wy : int(std::floor(fit_.ToGameY(wy + 0.5)));
+        int gx = identity ? wx : int(std::floor(fit_.ToGameX(wx + 0.5) * k_));
+        int gy = identity ? wy : int(std::floor(fit_.ToGameY(wy + 0.5) * k_));
         uint32_t p = 0xFF000000u;  // bars and outside are black
         if (wx >= 0 && wy >= 0 && wx < width_ && wy < height_ && gx >= 0 && gy >= 0 && gx < lw_ && gy < lh_)
           p = canvas_[size_t(gy) * size_t(lw_) + size_t(gx)];
@@ -226,8 +266,8 @@ class SoftwareRenderer : public Renderer {
   void PutPixels(const Pixmap& pixmap, int x, int y) override {
     for (int yy = 0; yy < pixmap.height(); ++yy) {
       for (int xx = 0; xx < pixmap.width(); ++xx) {
-        int gx = int(std::floor(fit_.ToGameX(x + xx + 0.5)));
-        int gy = int(std::floor(fit_.ToGameY(y + yy + 0.5)));
+        int gx = int(std::floor(fit_.ToGameX(x + xx + 0.5) * k_));
+        int gy = int(std::floor(fit_.ToGameY(y + yy + 0.5) * k_));
         if (gx >= 0 && gy >= 0 && gx < lw_ && gy < lh_)
           canvas_[size_t(gy) * size_t(lw_) + size_t(gx)] = pixmap.ReadPixel(xx, yy) | 0xFF000000u;
       }
@@ -339,7 +379,9 @@ class SoftwareRenderer : public Renderer {
   }
 
   int width_ = 0, height_ = 0;
-  int lw_ = 0, lh_ = 0;
+  int lw_ = 0, lh_ = 0;  // the canvas, in pixels
+  int k_ = 1;            // canvas pixels per game unit
+  std::vector<Vertex> scaled_;
   DisplayFit fit_;
   Rect clip_{0, 0, 0, 0};
   std::vector<uint32_t> canvas_;
@@ -349,5 +391,7 @@ class SoftwareRenderer : public Renderer {
 }  // namespace
 
 std::unique_ptr<Renderer> CreateSoftwareRenderer() { return std::make_unique<SoftwareRenderer>(); }
+
+int64_t SoftwareTextureBytes() { return g_texture_bytes; }
 
 }  // namespace drawing

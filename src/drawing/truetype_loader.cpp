@@ -11,6 +11,7 @@
 
 #include "drawing/files.h"
 #include "drawing/font.h"
+#include "drawing/picture_variants.h"
 
 namespace drawing {
 
@@ -31,18 +32,25 @@ std::shared_ptr<Library> SharedLibrary() {
   return library;
 }
 
+// Measured with a face at the size asked for, drawn with a second face at
+// `density` times that size when the screen is denser than the game area.
 class TrueTypeFont : public Font {
  public:
-  TrueTypeFont(std::shared_ptr<Library> lib, FT_Face face, std::vector<FT_Byte> bytes, int style)
-      : lib_(std::move(lib)), face_(face), bytes_(std::move(bytes)), style_(style) {
+  TrueTypeFont(std::shared_ptr<Library> lib, FT_Face face, FT_Face dense, int density, std::vector<FT_Byte> bytes,
+               int style)
+      : lib_(std::move(lib)), face_(face), dense_(dense), density_(density), bytes_(std::move(bytes)), style_(style) {
     ascent_ = int(std::lround(double(face_->size->metrics.ascender) / 64.0));
     int descent = int(std::lround(double(face_->size->metrics.descender) / 64.0));
     height_ = ascent_ - descent;
   }
-  ~TrueTypeFont() override { FT_Done_Face(face_); }
+  ~TrueTypeFont() override {
+    if (dense_) FT_Done_Face(dense_);
+    FT_Done_Face(face_);
+  }
   TrueTypeFont(const TrueTypeFont&) = delete;
   TrueTypeFont& operator=(const TrueTypeFont&) = delete;
 
+  int Density() override { return dense_ ? density_ : 1; }
   int Style() override { return style_; }
   int Height() override { return height_; }
   int CountGlyphs() override { return int(face_->num_glyphs); }
@@ -60,10 +68,18 @@ class TrueTypeFont : public Font {
     FT_GlyphSlot slot = face_->glyph;
     if ((style_ & BOLDFONT) && slot->format == FT_GLYPH_FORMAT_OUTLINE) FT_GlyphSlot_Embolden(slot);
     glyph->advance = float(slot->advance.x) / 64.0f;
+    int ascent = ascent_;
+    if (dense_) {
+      // The letter's pixels from the larger face, on the same baseline.
+      if (FT_Load_Glyph(dense_, FT_UInt(index + 1), load) != 0) return glyph;
+      slot = dense_->glyph;
+      if ((style_ & BOLDFONT) && slot->format == FT_GLYPH_FORMAT_OUTLINE) FT_GlyphSlot_Embolden(slot);
+      ascent = ascent_ * density_;
+    }
     if (FT_Render_Glyph(slot, smooth ? FT_RENDER_MODE_NORMAL : FT_RENDER_MODE_MONO) != 0) return glyph;
     const FT_Bitmap& bm = slot->bitmap;
     glyph->x = slot->bitmap_left;
-    glyph->y = ascent_ - slot->bitmap_top;
+    glyph->y = ascent - slot->bitmap_top;
     glyph->w = int(bm.width);
     glyph->h = int(bm.rows);
     if (bm.width == 0 || bm.rows == 0) return glyph;
@@ -88,6 +104,8 @@ class TrueTypeFont : public Font {
  private:
   std::shared_ptr<Library> lib_;
   FT_Face face_;
+  FT_Face dense_;  // null at 1x
+  int density_;
   std::vector<FT_Byte> bytes_;  // FreeType reads the face from this memory
   int style_;
   int ascent_ = 0;
@@ -110,8 +128,15 @@ class TrueTypeLoader : public FontLoader {
       FT_Done_Face(face);
       return nullptr;
     }
+    const int density = ChoosePictureFactor(PictureScale(), {1, 2, 3});
+    FT_Face dense = nullptr;
+    if (density > 1 && (FT_New_Memory_Face(lib->lib, bytes.data(), FT_Long(bytes.size()), 0, &dense) != 0 ||
+                        FT_Set_Pixel_Sizes(dense, 0, FT_UInt(size * density)) != 0)) {
+      if (dense) FT_Done_Face(dense);
+      dense = nullptr;  // drawn at 1x then
+    }
     // Moving the vector keeps its buffer where FreeType expects it.
-    return std::make_shared<TrueTypeFont>(lib, face, std::move(bytes), style);
+    return std::make_shared<TrueTypeFont>(lib, face, dense, density, std::move(bytes), style);
   }
 };
 

@@ -7,14 +7,15 @@
 #include "presentation/pixel_compositing.h"
 #include "presentation/px_sprite_pack.h"
 
-ImageFragment ImageFragment::create(const drawing::Pixmap& pixmap, float x, float y, float w, float h) {
+ImageFragment ImageFragment::create(const drawing::Pixmap& pixmap, float x, float y, float w, float h, int density) {
   ImageFragment fragment;
   fragment.x = x;
   fragment.y = y;
   fragment.w = w;
   fragment.h = h;
-  drawing::PixmapPtr tile = pixmap.Window(TruncToInt(x), TruncToInt(y), TruncToInt(w), TruncToInt(h));
-  if (tile) fragment.img = drawing::LoadImageFromPixmap(*tile, 0);
+  drawing::PixmapPtr tile =
+      pixmap.Window(TruncToInt(x) * density, TruncToInt(y) * density, TruncToInt(w) * density, TruncToInt(h) * density);
+  if (tile) fragment.img = drawing::LoadImageFromPixmap(*tile, 0, density);
   return fragment;
 }
 
@@ -35,17 +36,18 @@ void ImageFragment::renderInViewPort(float px, float py, float clipX, float clip
 TBigImagePtr TBigImage::CreateFromImage(const drawing::ImagePtr& image) {
   if (!image || image->frames.empty() || !image->frames[0].pixmap) return nullptr;
   // The tiles must not share pixels with the image they came from.
-  return create(image->frames[0].pixmap->Copy());
+  return create(image->frames[0].pixmap->Copy(), image->density);
 }
 
 TBigImagePtr TBigImage::CreateFromPixmap(const drawing::PixmapPtr& pixmap) { return create(pixmap); }
 
-TBigImagePtr TBigImage::create(const drawing::PixmapPtr& pixmap) {
-  if (!pixmap) return nullptr;
+TBigImagePtr TBigImage::create(const drawing::PixmapPtr& pixmap, int density) {
+  if (!pixmap || density < 1) return nullptr;
   auto big = std::make_shared<TBigImage>();
   big->pixmap = pixmap;
-  big->width = float(pixmap->width());
-  big->height = float(pixmap->height());
+  big->density = density;
+  big->width = float(pixmap->width() / density);
+  big->height = float(pixmap->height() / density);
   big->Load();
   big->PixFormat = pixmap->format();
   big->pixmap.reset();
@@ -60,7 +62,7 @@ void TBigImage::Load() {
     const int tile_h = std::min(kTileSize, total_h - ty);
     for (int tx = 0; tx < total_w; tx += kTileSize) {
       const int tile_w = std::min(kTileSize, total_w - tx);
-      fragments.push_back(ImageFragment::create(*pixmap, float(tx), float(ty), float(tile_w), float(tile_h)));
+      fragments.push_back(ImageFragment::create(*pixmap, float(tx), float(ty), float(tile_w), float(tile_h), density));
     }
   }
 }
@@ -76,11 +78,13 @@ void TBigImage::renderInViewPort(float at_x, float at_y, float clipX, float clip
 }
 
 drawing::PixmapPtr TBigImage::RestorePixmap() const {
-  drawing::PixmapPtr whole = drawing::Pixmap::Create(TruncToInt(width), TruncToInt(height), PixFormat);
+  drawing::PixmapPtr whole =
+      drawing::Pixmap::Create(TruncToInt(width) * density, TruncToInt(height) * density, PixFormat);
   if (!whole) return nullptr;
   for (const ImageFragment& fragment : fragments) {
     if (!fragment.img) continue;
-    CompositeImageFrame(fragment.img, 0, *whole, TruncToInt(fragment.x), TruncToInt(fragment.y), 1.0f, 1.0f, 0);
+    CompositeImageFrame(fragment.img, 0, *whole, TruncToInt(fragment.x) * density, TruncToInt(fragment.y) * density,
+                        1.0f, 1.0f, 0);
   }
   return whole;
 }

@@ -8,6 +8,7 @@
 #include "drawing/image.h"
 #include "drawing/input.h"
 #include "drawing/messages.h"
+#include "drawing/picture_variants.h"
 #include "presentation/font_data_files.h"
 #include "presentation/picture_files.h"
 #include "support/text_util.h"
@@ -17,6 +18,8 @@ namespace {
 // Metrics from data files are kept within this range, so the pen arithmetic
 // of the drawing layer can never overflow.
 constexpr int kMaxMetric = 1 << 20;
+// A dense sheet's glyphs are cut only up to the slots there are.
+constexpr int64_t kMaxSlotsCells = 1024;
 
 int NegatedOffset(float offset) { return -std::clamp(TruncToInt(offset), -kMaxMetric, kMaxMetric); }
 
@@ -164,7 +167,65 @@ TPrismFontPtr TPrismFont::VantoFontLoader(const TPrismFontPtr& font, const std::
     glyph->G_Advance = SafeMetric(record.advance) + float(charSpacing) + 1.0f;
     font->Glyphs[size_t(slot)] = glyph;
   }
+  UseDenseVariant(*font, url, dataFile, drawing::PictureScale());
   return font;
+}
+
+bool TPrismFont::UseDenseVariant(TPrismFont& font, const std::string& url, const std::string& dataFile,
+                                 double scale) {
+  if (!(scale > 1.0)) return false;
+  std::vector<int> available = {1};
+  for (int f = 2; f <= drawing::kMaxPictureFactor; ++f) {
+    if (PrismFileExists(drawing::PictureVariantPath(url, f)) && PrismFileExists(drawing::PictureVariantPath(dataFile, f)))
+      available.push_back(f);
+  }
+  const int factor = drawing::ChoosePictureFactor(scale, available);
+  if (factor == 1) return false;
+  const std::string picturePath = drawing::PictureVariantPath(url, factor);
+  auto refuse = [&] {
+    drawing::Print(picturePath + ": does not match " + url + " at " + std::to_string(factor) + "x, which is used instead");
+    return false;
+  };
+  const std::optional<std::string> bytes = ReadFontDataFile(drawing::PictureVariantPath(dataFile, factor));
+  const std::optional<VantoData> data = bytes ? ParseVantoData(*bytes) : std::nullopt;
+  const drawing::PixmapPtr picture = LoadPictureChecked(picturePath);
+  const drawing::PixmapPtr plain = LoadPictureChecked(url);
+  if (!data || !picture || !plain || picture->width() != plain->width() * factor ||
+      picture->height() != plain->height() * factor || data->frame_count <= 0 || data->cell_size <= 0)
+    return refuse();
+  const std::vector<drawing::PixmapPtr> cells =
+      CutCells(*picture, data->cell_size, data->cell_size, std::min<int64_t>(data->frame_count, kMaxSlotsCells));
+  size_t frame = 0;
+  std::array<TPrismFontGlyphPtr, kSlots> dense{};
+  for (const VantoRecord& record : data->records) {
+    const int slot = SlotOf(record.code);
+    if (slot < 0) continue;
+    if (frame >= cells.size()) break;
+    const TPrismFontGlyphPtr& plainGlyph = font.Glyphs[size_t(slot)];
+    const drawing::PixmapPtr& cell = cells[frame++];
+    if (!plainGlyph) continue;
+    auto glyph = std::make_shared<TPrismFontGlyph>(*plainGlyph);
+    glyph->G_Pixmap = MaskedCopy(*cell, font.ImageFlags, 0);
+    glyph->G_Width = record.width;
+    glyph->G_Height = record.height;
+    glyph->G_X = NegatedOffset(record.x_offset);
+    glyph->G_Y = NegatedOffset(record.y_offset);
+    dense[size_t(slot)] = glyph;
+  }
+  // A space the header made (no record of its own) has no pixels to show:
+  // only its picture's size follows.
+  if (const TPrismFontGlyphPtr& space = font.Glyphs[0]; space && !dense[0]) {
+    auto wide = std::make_shared<TPrismFontGlyph>(*space);
+    wide->G_Width = std::clamp(space->G_Width, 0, kMaxMetric) * factor;
+    wide->G_Pixmap = drawing::Pixmap::Create(wide->G_Width, factor, drawing::PF_RGBA8888);
+    dense[0] = wide;
+  }
+  // Every drawn letter must have its dense picture, or the line would mix sizes.
+  for (int slot = 0; slot < kSlots; ++slot)
+    if (font.Glyphs[size_t(slot)] && !dense[size_t(slot)]) return refuse();
+  font.Glyphs = dense;
+  font.GlyphDensity = factor;
+  return true;
 }
 
 TPrismFontPtr TPrismFont::FontCandyLoader(const TPrismFontPtr& font, const std::string& url,

@@ -41,7 +41,9 @@ class TPrismFont : public drawing::Font {
   int FontHeight = 0;
   int ImageFlags = 0;
   int Flags = 0;
+  int GlyphDensity = 1;  // pixels per game unit of the glyph pictures
 
+  int Density() override { return GlyphDensity; }
   int Style() override;
   int Height() override { return FontHeight; }
   int CountGlyphs() override { return kSlots; }
@@ -52,6 +54,10 @@ class TPrismFont : public drawing::Font {
                                           const std::string& data, int charSpacing, int imageFlags, int flags);
   static std::shared_ptr<TPrismFont> VantoFontLoader(const std::shared_ptr<TPrismFont>& font, const std::string& url,
                                                      const std::string& dataFile, int charSpacing);
+  // Puts the letters of the name@2x / name@3x sheet that suits the fit scale
+  // in place of the 1x pictures; the 1x data keeps measuring. False (and the
+  // 1x letters stay) when there is none or it does not fit the 1x font.
+  static bool UseDenseVariant(TPrismFont& font, const std::string& url, const std::string& dataFile, double scale);
   static std::shared_ptr<TPrismFont> FontCandyLoader(const std::shared_ptr<TPrismFont>& font, const std::string& url,
                                                      const std::string& dataFile, int charSpacing);
   static std::shared_ptr<TPrismFont> AutoSizedFontLoader(const std::shared_ptr<TPrismFont>& font,

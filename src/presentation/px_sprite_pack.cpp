@@ -1,5 +1,7 @@
 #include "presentation/px_sprite_pack.h"
 
+#include <cstdint>
+
 #include <algorithm>
 #include <cmath>
 
@@ -174,8 +176,11 @@ TPX_SpritesPtr TPX_SpritePack::GetSpriteByID(int id) const {
 
 drawing::ImagePtr TPX_SpritePack::CutImage(const TPX_Sprites* sprite, float x, float y, float w, float h) const {
   if (!sprite || !image || image->frames.empty() || !image->frames[0].pixmap) return nullptr;
-  auto cut = image->frames[0].pixmap->Window(TruncToInt(x), TruncToInt(y), TruncToInt(w), TruncToInt(h));
-  return cut ? drawing::LoadImageFromPixmap(*cut, 0) : nullptr;
+  // Sprite rectangles are in game units; a dense sheet holds more pixels each.
+  const int d = image->density;
+  auto px = [d](float v) { return int(std::clamp<int64_t>(int64_t(TruncToInt(v)) * d, INT32_MIN, INT32_MAX)); };
+  auto cut = image->frames[0].pixmap->Window(px(x), px(y), px(w), px(h));
+  return cut ? drawing::LoadImageFromPixmap(*cut, 0, d) : nullptr;
 }
 
 drawing::ImagePtr TPX_SpritePack::GetSpriteImage(const std::string& name, int id) const {
@@ -224,8 +229,12 @@ int PX_GreyValue(const drawing::Pixmap& pixmap, int x, int y) {
 drawing::ImagePtr PX_RecolorImage(const drawing::ImagePtr& image, int r, int g, int b) {
   if (!image || image->frames.empty()) return nullptr;
   auto channel = [](int v, int percent) { return std::clamp(v * percent / 100, 0, 255); };
-  auto out = drawing::CreateImage(image->width, image->height, int(image->frames.size()), image->flags);
+  const int d = image->density;
+  auto out = drawing::CreateImage(image->width * d, image->height * d, int(image->frames.size()), image->flags);
   if (!out) return nullptr;
+  out->width = image->width;
+  out->height = image->height;
+  out->density = d;
   for (size_t f = 0; f < image->frames.size(); ++f) {
     const auto& source = image->frames[f].pixmap;
     auto target = drawing::LockImage(out, int(f));

@@ -15,7 +15,10 @@ namespace {
 const char kUsage[] =
     "Usage:\n"
     "  gridlet                      play in a window\n"
-    "  gridlet --headless SCRIPT    play a scripted game without a display\n"
+    "  gridlet --headless SCRIPT [--scale N]\n"
+    "                               play a scripted game without a display; at\n"
+    "                               --scale 2 or 3 the game is drawn with that many\n"
+    "                               pixels per game unit (1600 x 1200, 2400 x 1800)\n"
     "  gridlet --version            the version\n"
     "  gridlet --help               this text\n"
     "\n"
@@ -63,9 +66,17 @@ int main(int argc, char** argv) {
   int puzzle_result = RunPuzzleCommand(argc, argv);
   if (puzzle_result >= 0) return puzzle_result;
   if (argc > 1 && std::strcmp(argv[1], "--headless") == 0) {
-    if (argc != 3) {
+    const bool scaled = argc == 5 && std::strcmp(argv[3], "--scale") == 0;
+    if (argc != 3 && !scaled) {
       std::fprintf(stderr, "gridlet: --headless needs exactly one script\n");
       return 2;
+    }
+    if (scaled) {
+      if (std::strcmp(argv[4], "1") != 0 && std::strcmp(argv[4], "2") != 0 && std::strcmp(argv[4], "3") != 0) {
+        std::fprintf(stderr, "gridlet: --scale takes 1, 2 or 3\n");
+        return 2;
+      }
+      drawing::SetHeadlessScale(argv[4][0] - '0');
     }
     std::string error;
     if (!drawing::StartHeadless(argv[2], error)) {

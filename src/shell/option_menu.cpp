@@ -6,6 +6,7 @@
 
 #include "drawing/graphics.h"
 #include "drawing/messages.h"
+#include "drawing/picture_variants.h"
 #include "presentation/game_skin.h"
 #include "presentation/number_text.h"
 #include "shell/game.h"
@@ -14,6 +15,7 @@
 #include "shell/screen_drawing.h"
 #include "shell/screen_widgets.h"
 #include "shell/settings.h"
+#include "shell/startup.h"
 #include "widgets/game_graphics.h"
 #include "widgets/screen_choices.h"
 
@@ -110,8 +112,16 @@ void TGame::ApplyDisplayOptions(int width, int height) {
   if (lists.mode->ListPosClicked > 0) DirectXMode = lists.mode->ListPosEntryID;
 
   SetConfig();
-  CurrentSkin->LoadConfig(0);
-  GameGraphics.Set(800, 600, 150, 0);
+  // Art of another density is loaded anew once the game area is fitted;
+  // otherwise only the theme is read again, as it always was.
+  const double fit = drawing::ComputeFit(drawing::GraphicsWidth(), drawing::GraphicsHeight(), 800, 600).scale;
+  if (ArtSuitsScale(drawing::PictureScaleForFit(fit))) {
+    CurrentSkin->LoadConfig(0);
+    GameGraphics.Set(800, 600, 150, 0);
+  } else {
+    GameGraphics.Set(800, 600, 150, 0);
+    ReloadArtForScreen();
+  }
   drawing::SetBlend(drawing::ALPHABLEND);
   drawing::HideMouse();
 }

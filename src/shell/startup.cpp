@@ -4,9 +4,11 @@
 
 #include "drawing/graphics.h"
 #include "drawing/input.h"
+#include "drawing/picture_variants.h"
 #include "engine/random.h"
 #include "presentation/game_skin.h"
 #include "presentation/image_fonts.h"
+#include "presentation/theme_host.h"
 #include "shell/game.h"
 #include "shell/game_host.h"
 #include "shell/game_info.h"
@@ -71,6 +73,24 @@ void LoadStartUpTheme(TShellThemeHost& host) {
 }
 
 }  // namespace
+
+bool ArtSuitsScale(double scale) {
+  return !FontBold14 || FontBold14->Density() == drawing::ChoosePictureFactor(scale, {1, 2, 3});
+}
+
+void ReloadArtForScreen() {
+  LoadSharedPictures();
+  LoadTrueTypeFonts();
+  if (!CurrentSkin) return;
+  TGameSkin& skin = *CurrentSkin;
+  const int stones = skin.ActiveStoneSkin;
+  skin.LoadConfig(0);
+  if (skin.SmallImageFont) SmallImageFont = skin.SmallImageFont;
+  if (skin.ImageFont) ImageFont = skin.ImageFont;
+  if (ThemeHost* host = CurrentThemeHost()) host->SetGameFonts(SmallImageFont, ImageFont);
+  TGameSkin::RefreshImages();
+  skin.SetActiveStoneSkin(stones);
+}
 
 std::string WindowTitle() {
   return std::string("Gridlet ") + kVersionLabel + " [" + kBuildDateLabel + "]" + std::string(16, ' ') +

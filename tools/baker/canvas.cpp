@@ -32,10 +32,23 @@ float Hash01(int x, int y, int seed) {
   return float(h & 0xffffffu) / float(0x1000000);
 }
 
+namespace {
+thread_local int t_bake_scale = 1;
+}  // namespace
+
+int BakeScale() { return t_bake_scale; }
+
+ScaleScope::ScaleScope(int scale) : previous_(t_bake_scale) { t_bake_scale = std::max(1, scale); }
+ScaleScope::~ScaleScope() { t_bake_scale = previous_; }
+
 // ---- Mask ---------------------------------------------------------------
 
+Mask::Mask(int w, int h) : w_(w * t_bake_scale), h_(h * t_bake_scale), s_(t_bake_scale), a_(size_t(w_) * size_t(h_), 0.0f) {}
+
 Mask Mask::Shifted(int dx, int dy) const {
-  Mask out(w_, h_);
+  Mask out = *this;
+  dx *= s_;
+  dy *= s_;
   for (int y = 0; y < h_; ++y)
     for (int x = 0; x < w_; ++x) out.ref(x, y) = at(x - dx, y - dy);
   return out;
@@ -79,7 +92,7 @@ void BlurPlane(std::vector<float>& plane, int w, int h, int stride, int offset, 
 
 Mask Mask::Blurred(float sigma) const {
   Mask out = *this;
-  BlurPlane(out.a_, w_, h_, 1, 0, sigma);
+  BlurPlane(out.a_, w_, h_, 1, 0, sigma * float(s_));
   return out;
 }
 
@@ -118,6 +131,9 @@ Mask Mask::Scaled(float factor) const {
 
 // ---- Canvas -------------------------------------------------------------
 
+Canvas::Canvas(int w, int h)
+    : w_(w * t_bake_scale), h_(h * t_bake_scale), s_(t_bake_scale), px_(size_t(w_) * size_t(h_) * 4, 0.0f) {}
+
 Rgba Canvas::Get(int x, int y) const {
   if (x < 0 || y < 0 || x >= w_ || y >= h_) return {};
   const float* p = at(x, y);
@@ -132,12 +148,13 @@ void Canvas::Set(int x, int y, Rgba c) {
 }
 
 void Canvas::Fill(const Mask& mask, const Paint& paint, float opacity) {
-  int w = std::min(w_, mask.width()), h = std::min(h_, mask.height());
+  const float unit = float(s_);
+  int w = std::min(w_, mask.pixelWidth()), h = std::min(h_, mask.pixelHeight());
   for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; ++x) {
       float cov = mask.at(x, y) * opacity;
       if (cov <= 0.0f) continue;
-      Rgba c = paint(float(x) + 0.5f, float(y) + 0.5f);
+      Rgba c = paint((float(x) + 0.5f) / unit, (float(y) + 0.5f) / unit);
       float a = std::clamp(c.a * cov, 0.0f, 1.0f);
       float* p = at(x, y);
       p[0] = c.r * a + p[0] * (1.0f - a);
@@ -149,12 +166,15 @@ void Canvas::Fill(const Mask& mask, const Paint& paint, float opacity) {
 }
 
 void Canvas::Flood(const Paint& paint) {
-  Mask all(w_, h_);
+  ScaleScope same(s_);
+  Mask all(width(), height());
   all = all.Inverted();
   Fill(all, paint);
 }
 
 void Canvas::Draw(const Canvas& src, int ox, int oy, float opacity) {
+  ox *= s_;
+  oy *= s_;
   for (int y = 0; y < src.h_; ++y) {
     int ty = y + oy;
     if (ty < 0 || ty >= h_) continue;
@@ -183,7 +203,12 @@ void Canvas::KeepOnly(const Mask& mask) {
 }
 
 Canvas Canvas::Crop(int x0, int y0, int w, int h) const {
+  ScaleScope same(s_);
   Canvas out(w, h);
+  x0 *= s_;
+  y0 *= s_;
+  w *= s_;
+  h *= s_;
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
       int sx = x + x0, sy = y + y0;
@@ -206,7 +231,8 @@ Canvas Canvas::Tinted(Rgba tint) const {
 }
 
 Canvas Canvas::Enlarged(int factor) const {
-  Canvas out(w_ * factor, h_ * factor);
+  ScaleScope same(s_);
+  Canvas out(width() * factor, height() * factor);
   for (int y = 0; y < out.h_; ++y)
     for (int x = 0; x < out.w_; ++x) {
       const float* s = at(x / factor, y / factor);
@@ -217,7 +243,8 @@ Canvas Canvas::Enlarged(int factor) const {
 }
 
 Mask Canvas::Alpha() const {
-  Mask m(w_, h_);
+  ScaleScope same(s_);
+  Mask m(width(), height());
   for (int y = 0; y < h_; ++y)
     for (int x = 0; x < w_; ++x) m.ref(x, y) = at(x, y)[3];
   return m;
@@ -245,6 +272,7 @@ drawing::PixmapPtr Canvas::ToPixmap() const {
 }
 
 Canvas Canvas::FromPixmap(const drawing::Pixmap& pixmap) {
+  ScaleScope one(1);
   Canvas out(pixmap.width(), pixmap.height());
   for (int y = 0; y < out.h_; ++y)
     for (int x = 0; x < out.w_; ++x) {

@@ -30,16 +30,21 @@ Paint Solid(Rgba c);
 class Mask {
  public:
   Mask() = default;
-  Mask(int w, int h) : w_(w), h_(h), a_(size_t(w) * size_t(h), 0.0f) {}
-  int width() const { return w_; }
-  int height() const { return h_; }
+  // w by h units at the current bake scale.
+  Mask(int w, int h);
+  int width() const { return w_ / s_; }  // in units
+  int height() const { return h_ / s_; }
+  int pixelWidth() const { return w_; }
+  int pixelHeight() const { return h_; }
+  int scale() const { return s_; }
+  // at and ref address pixels.
   float at(int x, int y) const {
     return (x < 0 || y < 0 || x >= w_ || y >= h_) ? 0.0f : a_[size_t(y) * size_t(w_) + size_t(x)];
   }
   float& ref(int x, int y) { return a_[size_t(y) * size_t(w_) + size_t(x)]; }
 
-  Mask Shifted(int dx, int dy) const;
-  Mask Blurred(float sigma) const;
+  Mask Shifted(int dx, int dy) const;  // in units
+  Mask Blurred(float sigma) const;     // sigma in units
   Mask Inverted() const;
   Mask Times(const Mask& other) const;     // intersection of coverages
   Mask Minus(const Mask& other) const;     // this without other
@@ -47,17 +52,23 @@ class Mask {
   Mask Scaled(float factor) const;         // coverage times factor
 
  private:
-  int w_ = 0, h_ = 0;
+  int w_ = 0, h_ = 0, s_ = 1;
   std::vector<float> a_;
 };
 
 class Canvas {
  public:
   Canvas() = default;
-  Canvas(int w, int h) : w_(w), h_(h), px_(size_t(w) * size_t(h) * 4, 0.0f) {}
-  int width() const { return w_; }
-  int height() const { return h_; }
+  // w by h units at the current bake scale.
+  Canvas(int w, int h);
+  int width() const { return w_ / s_; }  // in units
+  int height() const { return h_ / s_; }
+  int pixelWidth() const { return w_; }
+  int pixelHeight() const { return h_; }
+  int scale() const { return s_; }
 
+  // Positions and sizes below are in units, except for Get and Set, which
+  // address pixels.
   // Straight colour of one pixel (transparent outside).
   Rgba Get(int x, int y) const;
   // Replaces one pixel (ignored outside).
@@ -88,8 +99,25 @@ class Canvas {
  private:
   float* at(int x, int y) { return &px_[(size_t(y) * size_t(w_) + size_t(x)) * 4]; }
   const float* at(int x, int y) const { return &px_[(size_t(y) * size_t(w_) + size_t(x)) * 4]; }
-  int w_ = 0, h_ = 0;
+  int w_ = 0, h_ = 0, s_ = 1;
   std::vector<float> px_;  // premultiplied r, g, b, a
+};
+
+// The pixel density the baker draws at: every size, position, offset and
+// blur radius the drawing code gives stays in 1x units, and canvases and
+// masks made while a scope is in force hold that many pixels per unit. One
+// drawing routine thus makes the 1x, 2x and 3x pictures alike. Per thread, so
+// the densities can be baked side by side.
+int BakeScale();
+class ScaleScope {
+ public:
+  explicit ScaleScope(int scale);
+  ~ScaleScope();
+  ScaleScope(const ScaleScope&) = delete;
+  ScaleScope& operator=(const ScaleScope&) = delete;
+
+ private:
+  int previous_;
 };
 
 // A small stateless hash in [0, 1) for texture and dithering, so output is

@@ -1,10 +1,12 @@
 // Bakes the game's pictures and bitmap fonts.
-//   baker --out GAMEDIR                              writes every picture and font
+//   baker --out GAMEDIR                              writes every picture and font at 1x, 2x and 3x
 //   baker --contact-sheet FILE.png --data DATADIR    one page with all the art
 //   baker --icons FOLDER                             the application icon, SIZE.png per size
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <thread>
 
 #include "app_icon.h"
 #include "bake.h"
@@ -32,8 +34,11 @@ int main(int argc, char** argv) {
   if (!icons.empty()) return out.empty() && sheet.empty() && baker::WriteAppIcons(icons) ? 0 : 1;
   if (out.empty() == sheet.empty() || (!sheet.empty() && data.empty())) return Usage();
   try {
+    if (!out.empty()) {
+      int threads = std::clamp(int(std::thread::hardware_concurrency()), 1, 4);
+      return baker::BakeAllScales(out, threads) ? 0 : 1;
+    }
     baker::Bake bake = baker::BakeEverything();
-    if (!out.empty()) return baker::WriteBake(bake, out) ? 0 : 1;
     if (!drawing::SavePixmapPNG(*baker::ContactSheet(bake, data).ToPixmap(), sheet, 6)) {
       std::fprintf(stderr, "baker: cannot write %s\n", sheet.c_str());
       return 1;

@@ -154,16 +154,22 @@ Mask Rasterize(int w, int h, const Sdf& shape) {
   // a block settles the whole block when the edge is farther than its radius.
   constexpr int kBlock = 8;
   const float reach = float(kBlock) * 0.7072f + 1.0f;
+  // The shape is in units; blocks, samples and the edge ramp are in pixels.
   Mask m(w, h);
+  const float unit = float(m.scale());
+  w = m.pixelWidth();
+  h = m.pixelHeight();
   for (int by = 0; by < h; by += kBlock)
     for (int bx = 0; bx < w; bx += kBlock) {
       int ex = std::min(bx + kBlock, w), ey = std::min(by + kBlock, h);
-      float d = shape(float(bx + kBlock / 2), float(by + kBlock / 2));
+      float d = shape(float(bx + kBlock / 2) / unit, float(by + kBlock / 2) / unit) * unit;
       if (d > reach) continue;
       bool full = d < -reach;
       for (int y = by; y < ey; ++y)
         for (int x = bx; x < ex; ++x)
-          m.ref(x, y) = full ? 1.0f : std::clamp(0.5f - shape(float(x) + 0.5f, float(y) + 0.5f), 0.0f, 1.0f);
+          m.ref(x, y) = full ? 1.0f
+                             : std::clamp(0.5f - shape((float(x) + 0.5f) / unit, (float(y) + 0.5f) / unit) * unit,
+                                          0.0f, 1.0f);
     }
   return m;
 }

@@ -48,8 +48,8 @@ void DrawLabel(Canvas& c, const TypeFace& face, const std::string& text, float x
 
 void Grain(Canvas& c, float strength, int seed) {
   Mask light(c.width(), c.height()), dark(c.width(), c.height());
-  for (int y = 0; y < c.height(); ++y)
-    for (int x = 0; x < c.width(); ++x) {
+  for (int y = 0; y < light.pixelHeight(); ++y)
+    for (int x = 0; x < light.pixelWidth(); ++x) {
       float n = Hash01(x, y, seed) - 0.5f;
       if (n > 0) light.ref(x, y) = n * strength;
       else dark.ref(x, y) = -n * strength;

@@ -31,13 +31,14 @@ struct TypeFace::Library {
   ~Library() { FT_Done_FreeType(lib); }
 };
 
-TypeFace::TypeFace(const std::string& path, float pixelSize) : lib_(std::make_shared<Library>()) {
+TypeFace::TypeFace(const std::string& path, float pixelSize)
+    : lib_(std::make_shared<Library>()), unit_(float(BakeScale())) {
   FT_Face face = nullptr;
   if (FT_New_Face(lib_->lib, path.c_str(), 0, &face)) throw std::runtime_error("cannot open font " + path);
-  FT_Set_Char_Size(face, 0, FT_F26Dot6(std::lround(pixelSize * 64.0f)), 72, 72);
+  FT_Set_Char_Size(face, 0, FT_F26Dot6(std::lround(pixelSize * unit_ * 64.0f)), 72, 72);
   face_ = face;
-  ascender_ = float(face->size->metrics.ascender) / 64.0f;
-  descender_ = -float(face->size->metrics.descender) / 64.0f;
+  ascender_ = float(face->size->metrics.ascender) / 64.0f / unit_;
+  descender_ = -float(face->size->metrics.descender) / 64.0f / unit_;
 }
 
 TypeFace::~TypeFace() {
@@ -55,7 +56,7 @@ float TypeFace::Advance(char32_t c) const {
   const TypeFace* tf = FaceFor(c);
   FT_Face face = static_cast<FT_Face>(tf->face_);
   if (FT_Load_Char(face, c, FT_LOAD_DEFAULT)) return 0.0f;
-  return float(face->glyph->advance.x) / 64.0f;
+  return float(face->glyph->advance.x) / 64.0f / tf->unit_;
 }
 
 float TypeFace::Kerning(char32_t left, char32_t right) const {
@@ -63,7 +64,7 @@ float TypeFace::Kerning(char32_t left, char32_t right) const {
   if (!FT_HAS_KERNING(face) || !HasGlyph(left) || !HasGlyph(right)) return 0.0f;
   FT_Vector k{};
   FT_Get_Kerning(face, FT_Get_Char_Index(face, left), FT_Get_Char_Index(face, right), FT_KERNING_DEFAULT, &k);
-  return float(k.x) / 64.0f;
+  return float(k.x) / 64.0f / unit_;
 }
 
 float TypeFace::Measure(const std::string& text) const {
@@ -82,6 +83,8 @@ float TypeFace::Measure(const std::string& text) const {
 void TypeFace::DrawChar(Mask& target, char32_t c, float x, float baseline) const {
   const TypeFace* tf = FaceFor(c);
   FT_Face face = static_cast<FT_Face>(tf->face_);
+  x *= tf->unit_;
+  baseline *= tf->unit_;
   // Sub-pixel pen positions are honoured by shifting the outline.
   float fx = std::floor(x), fy = std::floor(baseline);
   FT_Vector delta{FT_Pos(std::lround((x - fx) * 64.0f)), FT_Pos(-std::lround((baseline - fy) * 64.0f))};
@@ -96,7 +99,7 @@ void TypeFace::DrawChar(Mask& target, char32_t c, float x, float baseline) const
   for (unsigned row = 0; row < bm.rows; ++row)
     for (unsigned col = 0; col < bm.width; ++col) {
       int tx = ox + int(col), ty = oy + int(row);
-      if (tx < 0 || ty < 0 || tx >= target.width() || ty >= target.height()) continue;
+      if (tx < 0 || ty < 0 || tx >= target.pixelWidth() || ty >= target.pixelHeight()) continue;
       float v = float(bm.buffer[int(row) * bm.pitch + int(col)]) / 255.0f;
       target.ref(tx, ty) = std::max(target.at(tx, ty), v);
     }

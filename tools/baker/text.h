@@ -14,7 +14,8 @@ namespace baker {
 // rest is Latin-1. Returns 0 for codes that have no character.
 char32_t GameCharToUnicode(int code);
 
-// One TrueType face at one pixel size. Several faces can be chained so that
+// One TrueType face at one size in units. Letters are drawn at the bake
+// scale in force when the face is made; sizes and positions stay in units. Several faces can be chained so that
 // characters the first lacks come from the next.
 class TypeFace {
  public:
@@ -45,6 +46,7 @@ class TypeFace {
   std::shared_ptr<Library> lib_;
   void* face_ = nullptr;  // FT_Face
   float ascender_ = 0, descender_ = 0;
+  float unit_ = 1;  // pixels per unit
   std::shared_ptr<TypeFace> fallback_;
 };
 

@@ -43,9 +43,10 @@ Canvas RenderCell(const TypeFace& face, char32_t c, const VantoStyle& style, int
 }
 
 bool TouchesBorder(const Canvas& c) {
-  for (int i = 0; i < c.width(); ++i)
-    if (c.Get(i, 0).a > 0.004f || c.Get(i, c.height() - 1).a > 0.004f || c.Get(0, i).a > 0.004f ||
-        c.Get(c.width() - 1, i).a > 0.004f)
+  const int n = c.pixelWidth();
+  for (int i = 0; i < n; ++i)
+    if (c.Get(i, 0).a > 0.004f || c.Get(i, n - 1).a > 0.004f || c.Get(0, i).a > 0.004f ||
+        c.Get(n - 1, i).a > 0.004f)
       return true;
   return false;
 }
@@ -53,6 +54,10 @@ bool TouchesBorder(const Canvas& c) {
 }  // namespace
 
 VantoFont BakeVantoFont(const VantoStyle& style) {
+  // The layout (cell size, glyph offsets, advances) is settled at 1x, so a
+  // denser sheet is the same font with more pixels in every cell.
+  const int scale = BakeScale();
+  ScaleScope layoutScope(1);
   auto face = std::make_shared<TypeFace>(style.fontPath, style.pixelSize);
   face->SetFallback(std::make_shared<TypeFace>(DejaVuBoldPath(), style.pixelSize));
   VantoFont font;
@@ -91,22 +96,31 @@ VantoFont BakeVantoFont(const VantoStyle& style) {
   int cell = std::max(right - left, bottom - top) + 2;
   cell += cell % 2;
   int rows = (int(chars.size()) + kColumns - 1) / kColumns;
+  std::shared_ptr<TypeFace> denseFace;
+  if (scale > 1) {
+    ScaleScope dense(scale);
+    denseFace = std::make_shared<TypeFace>(style.fontPath, style.pixelSize);
+    denseFace->SetFallback(std::make_shared<TypeFace>(DejaVuBoldPath(), style.pixelSize));
+  }
+  ScaleScope sheetScope(scale);
   font.sheet = Canvas(cell * kColumns, cell * rows);
-  font.cellSize = cell;
-  font.fontHeight = lineHeight;
-  font.spaceWidth = int(std::lround(face->Advance(U' '))) + style.extraSpacing;
+  // The data file speaks in the sheet's pixels.
+  font.cellSize = cell * scale;
+  font.fontHeight = lineHeight * scale;
+  font.spaceWidth = (int(std::lround(face->Advance(U' '))) + style.extraSpacing) * scale;
 
   for (size_t i = 0; i < chars.size(); ++i) {
+    if (scale > 1) glyphs[i] = RenderCell(*denseFace, chars[i], style, roomy, origin, lineHeight);
     if (TouchesBorder(glyphs[i])) throw std::runtime_error("glyph does not fit its cell: " + std::to_string(codes[i]));
     font.sheet.Draw(glyphs[i].Crop(left, top, cell, cell), int(i % kColumns) * cell, int(i / kColumns) * cell);
     VantoRecord r;
     r.code = codes[i];
-    r.width = int(std::lround(face->Advance(chars[i])));
-    r.height = lineHeight;
-    r.xOffset = float(origin - left);
-    r.yOffset = float(origin - top);
+    r.width = int(std::lround(face->Advance(chars[i]))) * scale;
+    r.height = lineHeight * scale;
+    r.xOffset = float((origin - left) * scale);
+    r.yOffset = float((origin - top) * scale);
     // The loader adds one pixel to every advance.
-    r.advance = float(r.width + style.extraSpacing - 1);
+    r.advance = float(r.width + style.extraSpacing * scale - 1);
     font.records.push_back(r);
   }
   return font;

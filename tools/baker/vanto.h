@@ -46,6 +46,8 @@ struct VantoFont {
 };
 
 // Characters 32 to 254 that have a character (code-page holes are left out).
+// At a bake scale above 1 the sheet has that many times the pixels of the 1x
+// sheet, cell for cell, and the data file gives its values in those pixels.
 VantoFont BakeVantoFont(const VantoStyle& style);
 
 }  // namespace baker
