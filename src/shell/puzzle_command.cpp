@@ -1,15 +1,18 @@
 #include "shell/puzzle_command.h"
 
+#include <algorithm>
 #include <charconv>
 #include <iostream>
 #include <map>
 #include <memory>
 #include <optional>
 
+#include "engine/graded_puzzle.h"
 #include "engine/level_code.h"
 #include "engine/puzzle_setup.h"
 #include "engine/random.h"
 #include "engine/sudoku_host.h"
+#include "shell/logic_command.h"
 #include "support/text_util.h"
 
 namespace {
@@ -115,8 +118,11 @@ int Generate(const GenerateRequest& request, std::ostream& out, std::ostream& er
         << "tries: " << setup.tries << '\n'
         << "code: " << (readable ? FormLevelCode(request.level, request.stones, setup.seed) : "-") << '\n'
         << "generator: " << BoardLine(setup.generated) << '\n'
-        << "puzzle: " << puzzle << '\n'
-        << "solution: " << BoardLine(MapLayer0(host->maps.SolutionMap)) << "\n\n";
+        << "puzzle: " << puzzle << '\n';
+    const RatedLine rated = RateLine(puzzle);
+    if (rated.rating)
+      out << "grade: " << logic::GradeName(rated.rating->grade) << '\n' << "rating: " << RatingLine(*rated.rating) << '\n';
+    out << "solution: " << BoardLine(MapLayer0(host->maps.SolutionMap)) << "\n\n";
   }
   out.flush();
   SetSudokuHost(nullptr);
@@ -130,11 +136,43 @@ LevelCodeParts ReadCodeOrThrow(const std::string& code) {
   return *parts;
 }
 
+bool LineFormat(const std::map<std::string, std::string>& o) {
+  if (!o.count("--format")) return false;
+  const std::string& format = o.at("--format");
+  if (format != "full" && format != "line") throw UsageError{"--format must be full or line"};
+  return format == "line";
+}
+
+// "--grade G [--seed S]" or a graded code: seeds count on from the first.
+int GenerateGradedCommand(const std::map<std::string, std::string>& o, std::ostream& out, std::ostream& err) {
+  for (const char* clash : {"--level", "--stones", "--rng-seed"})
+    if (o.count(clash)) throw UsageError{std::string("graded puzzles take no ") + clash};
+  logic::GradedCode code;
+  if (o.count("--code")) {
+    if (o.count("--grade") || o.count("--seed")) throw UsageError{"--code cannot be combined with --grade or --seed"};
+    code = *logic::ReadGradedCode(o.at("--code"));
+  } else {
+    const auto grade = logic::ReadGradeName(o.at("--grade"));
+    if (!grade) throw UsageError{"--grade must be easy, medium, hard, expert or extreme"};
+    code.grade = *grade;
+    if (o.count("--seed")) {
+      code.seed = static_cast<uint32_t>(ParseInRange("--seed", o.at("--seed"), 1, 2147483647));
+    } else {
+      TDefaultSudokuHost host;
+      code.seed = static_cast<uint32_t>(host.MilliSecs()) % 0x7FFFFFFFu + 1;
+    }
+  }
+  const int count = o.count("--count") ? ParseInRange("--count", o.at("--count"), 1, 1000000) : 1;
+  return GenerateGraded(code, count, LineFormat(o), out, err);
+}
+
 int GenerateCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   const ParsedArgs parsed =
-      Parse(args, {"--level", "--seed", "--stones", "--rng-seed", "--count", "--format", "--code"});
+      Parse(args, {"--level", "--seed", "--stones", "--rng-seed", "--count", "--format", "--code", "--grade"});
   if (!parsed.words.empty()) throw UsageError{"unexpected argument \"" + parsed.words[0] + "\""};
   const auto& o = parsed.options;
+  if (o.count("--grade") || (o.count("--code") && logic::ReadGradedCode(o.at("--code"))))
+    return GenerateGradedCommand(o, out, err);
   GenerateRequest request;
   if (o.count("--code")) {
     for (const char* clash : {"--level", "--seed", "--stones"})
@@ -151,11 +189,7 @@ int GenerateCommand(const std::vector<std::string>& args, std::ostream& out, std
   }
   if (o.count("--rng-seed")) request.rng_seed = ParseInt("--rng-seed", o.at("--rng-seed"));
   if (o.count("--count")) request.count = ParseInRange("--count", o.at("--count"), 1, 1000000);
-  if (o.count("--format")) {
-    const std::string& format = o.at("--format");
-    if (format != "full" && format != "line") throw UsageError{"--format must be full or line"};
-    request.line_format = format == "line";
-  }
+  request.line_format = LineFormat(o);
   return Generate(request, out, err);
 }
 
@@ -163,6 +197,10 @@ int CodeCommand(const std::vector<std::string>& args, std::ostream& out) {
   const ParsedArgs parsed = Parse(args, {"--level", "--stones", "--seed"});
   const auto& o = parsed.options;
   if (parsed.words.size() == 1 && o.empty()) {
+    if (const auto graded = logic::ReadGradedCode(parsed.words[0])) {
+      out << "grade: " << logic::GradeName(graded->grade) << "\nseed: " << graded->seed << '\n';
+      return 0;
+    }
     const LevelCodeParts parts = ReadCodeOrThrow(parsed.words[0]);
     out << "level: " << parts.level << "\nstones: " << parts.stone_set << "\nseed: " << parts.seed << '\n';
     return 0;
@@ -176,6 +214,18 @@ int CodeCommand(const std::vector<std::string>& args, std::ostream& out) {
     throw UsageError{"seed " + std::to_string(seed) + " is too long: its level code would not read back"};
   out << FormLevelCode(level, stones, seed) << '\n';
   return 0;
+}
+
+int ExplainArgs(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  const ParsedArgs parsed = Parse(args, {"--format"});
+  if (parsed.words.size() != 1) throw UsageError{"explain needs one puzzle of 81 characters"};
+  bool steps = false;
+  if (parsed.options.count("--format")) {
+    const std::string& format = parsed.options.at("--format");
+    if (format != "steps" && format != "words") throw UsageError{"--format must be words or steps"};
+    steps = format == "steps";
+  }
+  return ExplainCommand(parsed.words[0], steps, out, err);
 }
 
 }  // namespace
@@ -193,6 +243,16 @@ std::string PuzzleCommandHelp() {
          "      --format line prints only the puzzle.\n"
          "  gridlet generate --code CODE [--rng-seed R] [--count K] [--format full|line]\n"
          "      The same for a level code, as the repeat-game menu does.\n"
+         "  gridlet generate --grade G [--seed S] [--count K] [--format full|line]\n"
+         "      Generates K puzzles of grade G (easy, medium, hard, expert or extreme) from seeds S,\n"
+         "      S + 1, ... (default: the clock). The full format prints code, grade, score, attempts,\n"
+         "      rating, puzzle and solution. --code also takes a graded code such as H-3F2A91.\n"
+         "  gridlet rate [FILE]\n"
+         "      Reads puzzles (81 characters a line, \".\" or \"0\" for empty) from FILE or the\n"
+         "      standard input and prints per puzzle its grade, score and the count of each technique.\n"
+         "  gridlet explain PUZZLE [--format words|steps]\n"
+         "      Prints the logical solution step by step in words; with steps one line per step:\n"
+         "      the technique, placements as r4c7=6 and eliminations as r4c2-6, then solved or stuck.\n"
          "  gridlet code CODE\n"
          "      Prints the level, stone set and seed of a level code.\n"
          "  gridlet code --level L --stones N --seed S\n"
@@ -204,13 +264,23 @@ std::string PuzzleCommandHelp() {
 }
 
 int RunPuzzleCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (args.empty() || (args[0] != "generate" && args[0] != "code")) return -1;
+  return RunPuzzleCommand(args, std::cin, out, err);
+}
+
+int RunPuzzleCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+  static const std::vector<std::string> kCommands{"generate", "code", "rate", "explain"};
+  if (args.empty() || std::find(kCommands.begin(), kCommands.end(), args[0]) == kCommands.end()) return -1;
   try {
     for (const std::string& arg : args)
       if (arg == "--help" || arg == "-h") {
         out << PuzzleCommandHelp();
         return 0;
       }
+    if (args[0] == "rate") {
+      const ParsedArgs parsed = Parse(args, {});
+      return RateCommand(parsed.words, in, out, err);
+    }
+    if (args[0] == "explain") return ExplainArgs(args, out, err);
     return args[0] == "generate" ? GenerateCommand(args, out, err) : CodeCommand(args, out);
   } catch (const UsageError& error) {
     err << "gridlet: " << error.message << '\n';

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <regex>
 #include <set>
 #include <sstream>
 
@@ -157,6 +159,64 @@ TEST(PuzzleCommand, LevelCodeGivesTheSameBoardWhateverTheClock) {
   const CommandRun again = Command({"generate", "--code", code, "--rng-seed", "99", "--format", "line", "--count", "2"});
   ASSERT_EQ(again.status, 0);
   EXPECT_EQ(again.out, first + "\n" + first + "\n");
+}
+
+}  // namespace
+
+namespace {
+
+CommandRun CommandWithInput(const std::vector<std::string>& args, const std::string& input) {
+  std::istringstream in(input);
+  std::ostringstream out, err;
+  const int status = RunPuzzleCommand(args, in, out, err);
+  return {status, out.str(), err.str()};
+}
+
+TEST(LogicCommands, RateGoesOnPastMalformedLines) {
+  const std::string easy = ".....31..81..9264.653.1..8..38925....6438.9.5..5.76.2....15..9..8..3756..71.4...2";
+  const CommandRun run = CommandWithInput(
+      {"rate"}, easy + "\n" + easy.substr(0, 80) + "\n" + std::string(81, '.') + "\n" + easy.substr(0, 80) + "x\r\n" +
+                    easy + "\n");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "Easy 1.2 full_house=21 naked_single=20\nEasy 1.2 full_house=21 naked_single=20\n");
+  EXPECT_EQ(run.err,
+            "gridlet: line 2: a puzzle is 81 characters, not 80\n"
+            "gridlet: line 3: the puzzle has more than one solution\n"
+            "gridlet: line 4: a puzzle holds only 1 to 9 and \".\" or \"0\", not \"x\"\n");
+}
+
+TEST(LogicCommands, ExplainPrintsOneLinePerStepForPrograms) {
+  const std::string easy = ".....31..81..9264.653.1..8..38925....6438.9.5..5.76.2....15..9..8..3756..71.4...2";
+  const CommandRun steps = Command({"explain", easy, "--format", "steps"});
+  EXPECT_EQ(steps.status, 0);
+  EXPECT_EQ(steps.out.substr(steps.out.size() - 7), "solved\n");
+  EXPECT_EQ(std::count(steps.out.begin(), steps.out.end(), '\n'), 41 + 1);  // one step per empty cell
+  std::istringstream lines(steps.out);
+  const std::regex step_line("[a-z0-9_]+( r[1-9]c[1-9][=-][1-9])+");
+  for (std::string line; std::getline(lines, line) && line != "solved";) EXPECT_TRUE(std::regex_match(line, step_line)) << line;
+  const CommandRun words = Command({"explain", easy});
+  EXPECT_NE(words.out.find("1. Naked Single: "), std::string::npos) << words.out;
+  const CommandRun hard = Command(
+      {"explain", "8..........36......7..9.2...5...7.......457.....1...3...1....68..85...1..9....4..", "--format", "steps"});
+  EXPECT_EQ(hard.out.substr(hard.out.size() - 6), "stuck\n");
+  ExpectOneErrorLine(Command({"explain", "12"}));
+  ExpectOneErrorLine(Command({"explain", easy, "--format", "xml"}));
+}
+
+TEST(LogicCommands, GenerateGradedPuzzlesFromACode) {
+  const CommandRun run = Command({"generate", "--grade", "hard", "--seed", "4242", "--count", "2"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(Field(run.out, "code"), "H-1092");
+  EXPECT_EQ(Field(run.out, "grade"), "Hard");
+  const CommandRun again = Command({"generate", "--code", "h-1092", "--format", "line"});
+  EXPECT_EQ(again.out, Field(run.out, "puzzle") + "\n");
+  EXPECT_NE(run.out.find("code: H-1093"), std::string::npos);
+  EXPECT_EQ(Command({"code", "H-1092"}).out, "grade: Hard\nseed: 4242\n");
+  ExpectOneErrorLine(Command({"generate", "--grade", "tricky"}));
+  ExpectOneErrorLine(Command({"generate", "--grade", "hard", "--level", "3"}));
+  // A level puzzle's full form names its grade too.
+  const CommandRun level = Command({"generate", "--level", "3", "--rng-seed", "5"});
+  EXPECT_EQ(Field(level.out, "grade"), "Easy");
 }
 
 }  // namespace
