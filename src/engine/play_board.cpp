@@ -179,6 +179,25 @@ bool TPlayBoard::FillNotes() {
   return Commit(std::move(move));
 }
 
+bool TPlayBoard::ApplyDeductions(const std::vector<CellDigit>& placements,
+                                 const std::vector<CellDigit>& eliminations) {
+  Settle();
+  PlayMove move;
+  for (const CellDigit& e : eliminations) {
+    if (e.digit < 1 || e.digit > 9 || !Editable(e.column, e.row) || (*map_)[e.column][e.row][0] != 0) continue;
+    PlayCell cell = Cell(e.column, e.row);
+    if (cell.notes == 0) cell.notes = Candidates(e.column, e.row);
+    cell.notes &= NoteSet(~NoteBit(e.digit));
+    Change(move, e.column, e.row, cell);
+  }
+  for (const CellDigit& p : placements) {
+    if (p.digit < 1 || p.digit > 9 || !Editable(p.column, p.row)) continue;
+    Change(move, p.column, p.row, PlayCell{p.digit, kCellPlayer, 0});
+    RemoveFromPeers(&move, p.column, p.row, p.digit);
+  }
+  return Commit(std::move(move));
+}
+
 bool TPlayBoard::ClearNotes() {
   Settle();
   PlayMove move;

@@ -45,6 +45,11 @@ struct PlayMove {
   bool cycle = false;
 };
 
+// A digit for a cell, by column and row.
+struct CellDigit {
+  int column = 0, row = 0, digit = 0;
+};
+
 class TPlayBoard {
  public:
   explicit TPlayBoard(MapGrid& map) : map_(&map) { NewGame(); }
@@ -70,6 +75,10 @@ class TPlayBoard {
   bool FillNotes();   // every empty editable cell gets its candidates
   bool ClearNotes();
   bool ClearBoard();  // empties every cell but the givens, notes included
+  // A deduction shown to the player, as one undo step: the digits placed,
+  // the eliminations taken out of the notes (a cell without notes first
+  // gets its candidates, so the elimination shows).
+  bool ApplyDeductions(const std::vector<CellDigit>& placements, const std::vector<CellDigit>& eliminations);
 
   // Undo and redo change a cell only while it still holds what the step
   // left there (or found there): a hint placed since is never taken back.

@@ -231,6 +231,7 @@ void TGame::Draw_Running(int flag) {
   TTextEffect::DrawAll();
   if (PickerOpen) DrawPicker();
   DrawLevelCode();
+  DrawGrade();
   if (GameFinished) DrawResultPanel();
   DrawSideButtonTip();
 }

@@ -138,6 +138,8 @@ class TGame : public TBaseGame {
   // After a player move: the completion check, then the autosave.
   void AfterPlayerMove();
   void UndoMove();
+  // H or "Explain": the coach explains the next step, or applies the one shown.
+  void AskCoach();
   void RedoMove();
   // Autosave and resume (play_resume.cpp).
   void SaveRunningGame();
@@ -147,6 +149,9 @@ class TGame : public TBaseGame {
   bool ContinueSavedGame();
   // What the play screen draws over the stones (play_marks_drawing.cpp).
   void DrawPlayMarks();
+  // The coach's marks on the board and its words over the title; the grade.
+  void DrawCoach();
+  void DrawGrade();
   // The symbol the cell shows for a digit under the Mix It mapping and sweep.
   int SymbolOf(int column, int row, int digit) const;
 

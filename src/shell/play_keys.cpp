@@ -15,7 +15,7 @@ namespace {
 
 constexpr int kArrowFirstRepeatMs = 400;
 constexpr int kArrowRepeatMs = 80;
-constexpr int kKeyN = 'N', kKeyF = 'F', kKeyC = 'C', kKeyY = 'Y', kKeyZ = 'Z';
+constexpr int kKeyN = 'N', kKeyF = 'F', kKeyC = 'C', kKeyH = 'H', kKeyY = 'Y', kKeyZ = 'Z';
 
 // Either side's key also holds the generic code.
 bool ShiftHeld() { return KeyManager.IsHeld(drawing::KEY_SHIFT) != 0; }
@@ -148,4 +148,22 @@ void TGame::UpdatePlayKeys() {
   if (KeyManager.IsHit(kKeyF)) moved = board.FillNotes() || moved;
   if (KeyManager.IsHit(kKeyC)) moved = board.ClearNotes() || moved;
   if (moved) AfterPlayerMove();
+  if (KeyManager.IsHit(kKeyH)) AskCoach();
+}
+
+void TGame::AskCoach() {
+  if (GameFinished != 0) return;
+  switch (Play.coach.Ask(Play.board, PlayMaps.SolutionMap)) {
+    case TCoach::Press::kExplained:
+      // Every explanation shown is a hint, by the score's reckoning.
+      ++Sudoku->stats_givenhints;
+      Sudoku->UpdateStats(1);
+      SaveRunningGame();
+      break;
+    case TCoach::Press::kApplied:
+      AfterPlayerMove();
+      break;
+    case TCoach::Press::kNothing:
+      break;
+  }
 }

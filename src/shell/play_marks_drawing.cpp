@@ -160,5 +160,6 @@ void TGame::DrawPlayMarks() {
     DrawCornerBrackets(x - 1, y - 1, kStoneSize + 2, board.notesMode ? 2 : 3);
     ResetDrawing();
   }
+  DrawCoach();
   DrawPlayControls(Play);
 }

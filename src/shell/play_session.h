@@ -4,12 +4,14 @@
 
 #include <array>
 
+#include "engine/coach.h"
+#include "engine/logic_step.h"
 #include "engine/play_board.h"
 #include "shell/play_values.h"
 #include "widgets/gui_button.h"
 
 // The controls under the board, by position.
-enum PlayTool { kToolNotesMode = 0, kToolUndo, kToolRedo, kToolFillNotes, kToolClearNotes, kPlayTools };
+enum PlayTool { kToolNotesMode = 0, kToolUndo, kToolRedo, kToolFillNotes, kToolClearNotes, kToolExplain, kPlayTools };
 
 struct TPlaySession {
   TPlayBoard board{PlayMaps.Map};
@@ -27,6 +29,11 @@ struct TPlaySession {
   // generation change the shared values, and a save must not take those.
   int level = 1, stoneSet = 1, stoneSetFactor = 1, seed = 0;
   std::array<TGUIButtonPtr, kPlayTools> tools;
+  // The next step explained on the player's board (H or "Explain").
+  TCoach coach;
+  // The grade of the puzzle as dealt, worked out once per set of givens.
+  std::array<int, 81> gradedGivens{};
+  logic::Grade grade = logic::Grade::kEasy;
   TGUIButtonPtr continueButton;  // on the start menu
 
   // Starts the model on a freshly set-up board.
@@ -39,6 +46,7 @@ struct TPlaySession {
     keyboardUsed = false;
     inProgress = true;
     heldArrow = 0;
+    coach.Forget();
   }
 };
 

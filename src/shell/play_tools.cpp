@@ -12,16 +12,21 @@ namespace {
 struct ToolLayout {
   const char* caption;
   const char* tip;  // language key of the line shown while pointed at
-  int x, width;
+  int x, y, width;
 };
 // Under the board, from its left edge to its right.
 constexpr int kToolsY = 564;
+// Below the side buttons' separator, above the level slider.
+constexpr int kExplainY = 290;
 // Widths fit the longest caption of either language with 6 pixels a side
 // (the German "Wiederholen" is the widest).
 constexpr ToolLayout kTools[kPlayTools] = {
-    {"_NOTESMODE", "NOTESMODE_TIP", 244, 72},   {"_UNDO", "UNDO_TIP", 320, 97},
-    {"_REDO", "REDO_TIP", 421, 103},            {"_FILLNOTES", "FILLNOTES_TIP", 528, 105},
-    {"_CLEARNOTES", "CLEARNOTES_TIP", 637, 103},
+    {"_NOTESMODE", "NOTESMODE_TIP", 244, kToolsY, 72},   {"_UNDO", "UNDO_TIP", 320, kToolsY, 97},
+    {"_REDO", "REDO_TIP", 421, kToolsY, 103},            {"_FILLNOTES", "FILLNOTES_TIP", 528, kToolsY, 105},
+    {"_CLEARNOTES", "CLEARNOTES_TIP", 637, kToolsY, 103},
+    // The row under the board holds no sixth button with the German
+    // captions, so the coach sits under the side buttons, as wide as they.
+    {"_EXPLAIN", "EXPLAIN_TIP", 17, kExplainY, 178},
 };
 
 }  // namespace
@@ -30,7 +35,7 @@ void CreatePlayControls(TPlaySession& play) {
   for (int i = 0; i < kPlayTools; ++i) {
     const ToolLayout& tool = kTools[i];
     play.tools[size_t(i)] =
-        TGUIButton::Create(tool.x, kToolsY, tool.width, 0, 1, 0, 1, tool.caption, "PlayTools", SmallImageFont);
+        TGUIButton::Create(tool.x, tool.y, tool.width, 0, 1, 0, 1, tool.caption, "PlayTools", SmallImageFont);
   }
   play.tools[kToolNotesMode]->manualState = 1;
   play.continueButton = TGUIButton::Create(250, 260, 300, 0, 0, 0, 1, "_CONTINUE", "StartMenu", SmallImageFont);
@@ -47,6 +52,7 @@ void TGame::UpdatePlayTools() {
   const bool fill = clicked(kToolFillNotes);
   const bool clear = clicked(kToolClearNotes);
   if (GameFinished == 0 && ((fill && board.FillNotes()) || (clear && board.ClearNotes()))) AfterPlayerMove();
+  if (clicked(kToolExplain)) AskCoach();
 
   Play.tools[kToolNotesMode]->on = board.notesMode ? 1 : 0;
   // After the end every control greys out with the side buttons.
@@ -56,6 +62,7 @@ void TGame::UpdatePlayTools() {
   Play.tools[kToolRedo]->grayedout = playing && board.CanRedo() ? 0 : 1;
   Play.tools[kToolFillNotes]->grayedout = playing ? 0 : 1;
   Play.tools[kToolClearNotes]->grayedout = playing ? 0 : 1;
+  Play.tools[kToolExplain]->grayedout = playing ? 0 : 1;
 }
 
 void DrawPlayControls(const TPlaySession& play) {
@@ -64,6 +71,6 @@ void DrawPlayControls(const TPlaySession& play) {
     const TGUIButton& tool = *play.tools[size_t(i)];
     if (!tool.mouseover) continue;
     // The tip sits on the board's lower frame, right above the button row.
-    DrawTipStrip(Text(kTools[i].tip), float(tool.x), float(kToolsY - 18));
+    DrawTipStrip(Text(kTools[i].tip), float(tool.x), float(tool.y - 18));
   }
 }

@@ -33,6 +33,9 @@ UNDO="387 582"
 REDO="477 582"
 FILL_NOTES="577 582"
 CLEAR_NOTES="687 582"
+# The coach's button, under the side buttons.
+EXPLAIN="106 306"
+KEY_H=72
 # Repeat-game box.
 LEVEL_CODE="420 285"
 REPEAT_START="290 358"
