@@ -181,6 +181,8 @@ class GameTest : public ::testing::Test {
     PickerColumn = PickerRow = -1;
   }
   static std::string FileBytes(const std::string& path) {
+    // Saves are written by a background writer: read what it has finished.
+    if (Game) Game->Saves.Flush();
     std::string bytes;
     drawing::ReadWholeFile(path, bytes);
     return bytes;

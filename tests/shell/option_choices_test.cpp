@@ -39,6 +39,7 @@ class OptionChoicesTest : public GameTest {
     int c = 0, r = 0;
     ASSERT_TRUE(FindCell(0, c, r));
     ClickCell(c, r);
+    Game->Saves.Flush();
     ASSERT_TRUE(drawing::IsReadableDataFile(kSaveGameFile));
   }
   static std::string ShownCode() {

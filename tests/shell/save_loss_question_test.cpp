@@ -21,6 +21,7 @@ class SaveLossQuestionTest : public GameTest {
     Click(*Widgets.inGame[kQuitToMenu]);
     ASSERT_EQ(GameState, GAME_STARTMENU);
     Step();
+    Game->Saves.Flush();
     ASSERT_TRUE(drawing::IsReadableDataFile(kSaveGameFile));
     ASSERT_EQ(Game->Play.continueButton->enabled, 1);
   }
