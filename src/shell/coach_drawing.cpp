@@ -163,6 +163,8 @@ void TGame::DrawCoach() {
 }
 
 void TGame::DrawGrade() {
+  // The coach's words cover the title strip while they are shown.
+  if (Play.coach.Shown(Play.board)) return;
   std::array<int, 81> givens{};
   std::array<uint8_t, logic::kCells> values{};
   for (int c = 0; c < 9; ++c)

@@ -39,6 +39,7 @@ check_shot coach_explain.png
   echo "wait 2"
   echo "quit"
 } > apply.script
+rm -f savegame.xml  # a new puzzle over a saved one would ask first
 run_headless apply.script apply.log
 [ "$(hints)" = 1 ] || fail "making the step shown is no further hint, the save says $(hints)"
 placed="$(player_digits)"
@@ -63,6 +64,7 @@ grep -q '<history position="1"' savegame.xml || fail "the step should be one und
   echo "shot coach_wrong.png"
   echo "quit"
 } > wrong.script
+rm -f savegame.xml
 run_headless wrong.script wrong.log
 [ "$(player_digits)" = "1 0 7" ] || fail "pointing out the wrong digit changed the board: $(player_digits)"
 [ "$(hints)" = 1 ] || fail "pointing out counts one hint, the save says $(hints)"

@@ -1,7 +1,7 @@
 # Helpers of the game's end-to-end scripts: running headless scripts,
 # comparing their shots with the reference pictures, and the screen
 # positions the scripts click at (game coordinates).
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 REFERENCE_DIR="$(cd "$(dirname "$0")" && pwd)/reference"
 
 # The logo runs its four phases in about 341 updates; this is safely past it.

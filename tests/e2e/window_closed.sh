@@ -30,9 +30,15 @@ play_a_move() {
   grep -q "^LevelCode:" game.log || { cat game.log; fail "no board was generated"; }
   sleep 0.5
   # A click a busy machine lost is clicked again.
-  for cell in "276 101" "328 101" "380 101" "436 101" "276 101" "328 101" "380 101" "436 101"; do
-    click $cell
-    [ -f savegame.xml ] && break
+  # Cells along the top two rows until one is the player's (givens take no
+  # click); each a second time, for a click a busy machine lost.
+  for pass in 1 2; do
+    for y in 101 153; do
+      for x in 276 328 380 436 488 540 592 644 696; do
+        click "$x" "$y"
+        [ -f savegame.xml ] && break 3
+      done
+    done
   done
   for _ in $(seq 20); do [ -f savegame.xml ] && break; sleep 0.1; done
   [ -f savegame.xml ] || { ls; tail -5 game.log; fail "a move saved no game"; }

@@ -3,7 +3,7 @@
 # from what is behind it by a contrast ratio of at least 4.5 (WCAG 2): each
 # screen is shot twice by the same run, once as the player sees it and once
 # drawn without text, and each text's box is measured in the pair.
-source "$(dirname "$0")/game_lib.sh"
+source "$(dirname "$0")/../game_lib.sh"
 SHOTCHECK="$(dirname "$GRIDLET_BIN")/../../tools/shotcheck/shotcheck"
 
 work="$(e2e_workdir)"
