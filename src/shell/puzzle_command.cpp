@@ -12,6 +12,7 @@
 #include "engine/puzzle_setup.h"
 #include "engine/random.h"
 #include "engine/sudoku_host.h"
+#include "engine/twister.h"
 #include "shell/logic_command.h"
 #include "support/text_util.h"
 
@@ -85,7 +86,28 @@ struct GenerateRequest {
   bool line_format = false;
 };
 
+// Puts back the general generator, the puzzle stream and the engine's host
+// when a command ends, so a game started later in the same process (the
+// tests run both) draws exactly as a freshly started game.
+class KeptEngineState {
+ public:
+  KeptEngineState() : rnd_(RndState()), twister_(PuzzleTwister()), host_(SwapSudokuHost(nullptr)) {}
+  ~KeptEngineState() {
+    SetSudokuHost(std::move(host_));
+    SetRndState(rnd_);
+    PuzzleTwister() = twister_;
+  }
+  KeptEngineState(const KeptEngineState&) = delete;
+  KeptEngineState& operator=(const KeptEngineState&) = delete;
+
+ private:
+  int32_t rnd_;
+  MersenneTwister twister_;
+  std::shared_ptr<TSudokuHost> host_;
+};
+
 int Generate(const GenerateRequest& request, std::ostream& out, std::ostream& err) {
+  const KeptEngineState kept;
   // As at start-up: the game's engine draws its level jitter from the
   // general generator's initial state, then the generator is seeded.
   SetRndState(kRndInitialState);
@@ -125,7 +147,6 @@ int Generate(const GenerateRequest& request, std::ostream& out, std::ostream& er
     out << "solution: " << BoardLine(MapLayer0(host->maps.SolutionMap)) << "\n\n";
   }
   out.flush();
-  SetSudokuHost(nullptr);
   return status;
 }
 
