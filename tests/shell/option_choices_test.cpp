@@ -54,7 +54,11 @@ class OptionChoicesTest : public GameTest {
   }
   // Clicks a button of the option menu raised over the board.
   static void ClickRaised(const TGUIButton& button) { Click(button.x + 20, button.y - 100 + 10); }
-  static std::string SavedCode() { return LoadSavedGameFile(kSaveGameFile)->code; }
+  // What the background writer has finished, not an earlier save.
+  static std::string SavedCode() {
+    Game->Saves.Flush();
+    return LoadSavedGameFile(kSaveGameFile)->code;
+  }
 };
 
 TEST_F(OptionChoicesTest, AThemeSwitchKeepsTheGamesStoneSetCodeFactorAndSave) {
