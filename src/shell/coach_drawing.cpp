@@ -25,15 +25,6 @@ constexpr float kInlineWidth = 15;
 // The words sit over the title, clear of the board and its cells.
 constexpr float kPanelX = 238, kPanelY = 3, kPanelWidth = 500, kPanelHeight = 54;
 
-void SetMarkColour(const char* name, int r, int g, int b) {
-  const TGameColorPtr colour = TGameColor::Find(name);
-  if (colour) {
-    drawing::SetColor(colour->r, colour->g, colour->b);
-  } else {
-    drawing::SetColor(r, g, b);
-  }
-}
-
 void DrawFrame(float x, float y, float w, float h, float thickness) {
   drawing::DrawRect(x, y, w, thickness);
   drawing::DrawRect(x, y + h - thickness, w, thickness);

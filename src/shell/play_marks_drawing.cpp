@@ -20,16 +20,6 @@ constexpr int kNotePitch = 16;  // a third of a stone, so digit d has its own pl
 constexpr float kNoteScale = float(kNotePitch) / float(kStoneSize);
 constexpr float kNoteSymbolScale = float(kNotePitch) / float(kStoneSize - 4);
 
-void SetMarkColour(const char* name, int r, int g, int b) {
-  // Themes made before these colours existed fall back to ours.
-  const TGameColorPtr colour = TGameColor::Find(name);
-  if (colour) {
-    drawing::SetColor(colour->r, colour->g, colour->b);
-  } else {
-    drawing::SetColor(r, g, b);
-  }
-}
-
 // A frame of the given thickness just inside the box.
 void DrawFrame(float x, float y, float size, float thickness) {
   drawing::DrawRect(x, y, size, thickness);

@@ -1,6 +1,7 @@
 #include "shell/screen_drawing.h"
 
 #include "drawing/graphics.h"
+#include "presentation/game_color.h"
 #include "presentation/game_skin.h"
 #include "presentation/px_sprite_pack.h"
 #include "shell/play_values.h"
@@ -40,4 +41,13 @@ void ResetDrawing() {
   drawing::SetAlpha(1);
   drawing::SetColor(255, 255, 255);
   drawing::SetScale(1, 1);
+}
+
+void SetMarkColour(const char* name, int r, int g, int b) {
+  const TGameColorPtr colour = TGameColor::Find(name);
+  if (colour) {
+    drawing::SetColor(colour->r, colour->g, colour->b);
+  } else {
+    drawing::SetColor(r, g, b);
+  }
 }

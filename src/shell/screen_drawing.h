@@ -17,5 +17,7 @@ void DrawFrameBox(float x, float y, float width, float height);
 void DrawTitle(const std::string& text, float centreX, float y);
 // Text drawn in black at shadowAlpha, offset by (dx, dy), then in white.
 void DrawShadowedText(const std::string& text, float x, float y, float dx, float dy, float shadowAlpha);
+// The theme's colour of that name; themes made before it existed get r, g, b.
+void SetMarkColour(const char* name, int r, int g, int b);
 // Restores the drawing colour, alpha and scale the screens expect.
 void ResetDrawing();
