@@ -76,8 +76,8 @@ void TGame::DrawCoach() {
   const CoachAdvice* advice = Play.coach.Shown(Play.board);
   if (!advice || GameFinished != 0) return;
   const TStoneSkinPtr stones = CurrentSkin ? CurrentSkin->getActiveStoneSkin() : nullptr;
-  const auto cellX = [this](int c, int r) { return float(CellX[c][r]); };
-  const auto cellY = [this](int c, int r) { return float(CellY[c][r]); };
+  const auto cellX = [](int c, int r) { return float(CellX[c][r]); };
+  const auto cellY = [](int c, int r) { return float(CellY[c][r]); };
 
   std::string words;
   if (advice->wrongDigit) {

@@ -28,6 +28,8 @@ std::string Written(const std::vector<ScriptCommand>& commands) {
       case ScriptCommand::kClock: text += "clock " + std::to_string(c.a); break;
       case ScriptCommand::kType: text += "type " + drawing::Utf8FromLatin1(c.text); break;
       case ScriptCommand::kShot: text += "shot " + c.text; break;
+      case ScriptCommand::kTexts: text += "texts " + c.text; break;
+      case ScriptCommand::kHideText: text += "hidetext"; break;
       case ScriptCommand::kQuit: text += "quit"; break;
     }
     text += '\n';
