@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <string>
 
-#include "game_copy.h"
+#include "noted_game.h"
 #include "drawing/graphics.h"
 #include "drawing/headless.h"
 #include "drawing/input.h"
@@ -23,17 +23,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path& GameCopy() { return bench_support::GameCopy("dense-art-bench"); }
 
 int Scale() {
   const char* s = std::getenv("GRIDLET_BENCH_SCALE");
   return s ? std::clamp(std::atoi(s), 1, 3) : 1;
 }
 
-void GameUpdate() {
-  drawing::Delay(17);
-  Game->Update();
-}
+using bench_support::GameUpdate;
 
 void DrawFrame() {
   Game->Draw(1);
@@ -44,32 +40,17 @@ void DrawFrame() {
 // The game at the scale, its start menu and options drawn once, then a
 // level-6 game with every empty cell full of notes.
 bool StartScaledGame() {
-  static bool started = false, ok = false;
-  if (started) return ok;
-  started = true;
-  fs::current_path(GameCopy());
-  drawing::SetPrintHook([](const std::string&) {});
-  drawing::SetHeadlessScale(Scale());
-  std::string error;
-  if (!drawing::StartHeadless("bench.script", error)) return false;
-  StartUp();
-  for (int state : {GAME_STARTMENU, GAME_OPTIONMENU}) {
-    Game->SetGameState(state);
-    for (int i = 0; i < 3; ++i) GameUpdate();
-    DrawFrame();
-  }
-  Game->InitStones();
-  Game->SetGameState(GAME_CREATINGGAME);
-  Game->CreateSudoku(6, 1342563);
-  if (GameState != GAME_RUNNING) return false;
-  TPlayBoard& board = Game->Play.board;
-  for (int c = 0; c < 9; ++c)
-    for (int r = 0; r < 9; ++r)
-      if (PlayMaps.Map[c][r][0] == 0) board.SetNotes(c, r, kAllNotes);
-  Game->Play.keyboardUsed = true;
-  for (int i = 0; i < 60; ++i) GameUpdate();
-  DrawFrame();
-  ok = true;
+  static const bool ok = [] {
+    const bool dealt = bench_support::StartGameWithNotes("dense-art-bench", Scale(), [] {
+      for (int state : {GAME_STARTMENU, GAME_OPTIONMENU}) {
+        Game->SetGameState(state);
+        for (int i = 0; i < 3; ++i) GameUpdate();
+        DrawFrame();
+      }
+    }) > 0;
+    if (dealt) DrawFrame();
+    return dealt;
+  }();
   return ok;
 }
 

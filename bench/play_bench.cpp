@@ -11,7 +11,7 @@
 #include <fstream>
 #include <string>
 
-#include "game_copy.h"
+#include "noted_game.h"
 #include "drawing/graphics.h"
 #include "drawing/headless.h"
 #include "drawing/input.h"
@@ -27,40 +27,12 @@ namespace fs = std::filesystem;
 
 const fs::path& GameCopy() { return bench_support::GameCopy("play-bench"); }
 
-void GameUpdate() {
-  drawing::Delay(17);
-  KeyManager.changeStatus();
-  MouseManager.changeStatus(0);
-  Game->Update();
-}
+using bench_support::GameUpdate;
 
-// A level-6 code's game with every empty cell full of notes, the pointer on
-// a note-filled cell (so its digit's notes light up) and the keyboard's
-// selection frame shown.
+// A level-6 code's game with every empty cell full of notes and the
+// keyboard's selection frame shown.
 bool StartNotedGame() {
-  static bool started = false, ok = false;
-  if (started) return ok;
-  started = true;
-  fs::current_path(GameCopy());
-  drawing::SetPrintHook([](const std::string&) {});
-  std::string error;
-  if (!drawing::StartHeadless("bench.script", error)) return false;
-  StartUp();
-  Game->InitStones();
-  Game->SetGameState(GAME_CREATINGGAME);
-  Game->CreateSudoku(6, 1342563);
-  if (GameState != GAME_RUNNING) return false;
-  TPlayBoard& board = Game->Play.board;
-  int empty = 0;
-  for (int c = 0; c < 9; ++c)
-    for (int r = 0; r < 9; ++r)
-      if (PlayMaps.Map[c][r][0] == 0) {
-        board.SetNotes(c, r, kAllNotes);
-        ++empty;
-      }
-  Game->Play.keyboardUsed = true;
-  for (int i = 0; i < 60; ++i) GameUpdate();
-  ok = empty > 0;
+  static const bool ok = bench_support::StartGameWithNotes("play-bench", 1, [] {}) > 0;
   return ok;
 }
 
