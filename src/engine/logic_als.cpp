@@ -1,6 +1,8 @@
 // ALS-XZ: two almost locked sets (n cells, n + 1 digits) joined by a
 // restricted common digit x; a second common digit z must then sit in one
 // of them, so a cell seeing all their z places loses z.
+#include <functional>
+#include <unordered_set>
 #include <vector>
 
 #include "engine/logic_techniques.h"
@@ -16,9 +18,15 @@ struct Als {
   uint16_t digits;
   uint8_t unit;
   CellSet places[9];  // per digit
+  CellSet seen[9];    // per digit: the cells seeing all its places
+};
+
+struct CellSetHash {
+  size_t operator()(const CellSet& s) const { return std::hash<uint64_t>()(s.lo * 0x9E3779B97F4A7C15ull ^ s.hi); }
 };
 
 void Collect(const Grid& grid, std::vector<Als>& found) {
+  std::unordered_set<CellSet, CellSetHash> known;
   for (int unit = 0; unit < kUnits; ++unit) {
     uint8_t cells[9];
     int n = 0;
@@ -35,12 +43,14 @@ void Collect(const Grid& grid, std::vector<Als>& found) {
           set.Add(cells[i]);
         }
       if (Count(digits) != size + 1) continue;
-      bool seen = false;
-      for (const Als& other : found) seen = seen || other.cells == set;
-      if (seen) continue;
-      Als als{set, static_cast<uint16_t>(digits), static_cast<uint8_t>(unit), {}};
-      for (unsigned d = digits; d; d &= d - 1)
-        als.places[std::countr_zero(d)] = set & grid.DigitCells(std::countr_zero(d) + 1);
+      // A set inside a box and a line is met twice; the first unit keeps it.
+      if (!known.insert(set).second) continue;
+      Als als{set, static_cast<uint16_t>(digits), static_cast<uint8_t>(unit), {}, {}};
+      for (unsigned d = digits; d; d &= d - 1) {
+        const int i = std::countr_zero(d);
+        als.places[i] = set & grid.DigitCells(i + 1);
+        als.seen[i] = SeenByAll(als.places[i]);
+      }
       found.push_back(als);
     }
   }
@@ -60,10 +70,12 @@ bool FindAlsXz(const Grid& grid, Step& step) {
       for (unsigned xs = common; xs; xs &= xs - 1) {
         const int x = std::countr_zero(xs);
         // Restricted: every x of one set sees every x of the other.
-        if (!(b.places[x] - SeenByAll(a.places[x])).Empty()) continue;
+        if (!(b.places[x] - a.seen[x]).Empty()) continue;
         for (unsigned zs = common & ~(1u << x); zs; zs &= zs - 1) {
           const int z = std::countr_zero(zs);
-          const CellSet targets = SeenByAll(a.places[z] | b.places[z]) - a.cells - b.cells;
+          // Seeing every z of both sets is seeing all of each.
+          const CellSet targets = (a.seen[z] & b.seen[z]) - a.cells - b.cells;
+          if ((targets & grid.DigitCells(z + 1)).Empty()) continue;
           AddEliminations(grid, targets, z + 1, step);
           if (step.eliminations.empty()) continue;
           step.technique = Technique::kAlsXz;

@@ -25,32 +25,54 @@ struct Counter {
     boxes[BoxOfCell(c)] ^= Bit(d);
   }
 
+  uint16_t Placed(int unit) const { return unit < 9 ? rows[unit] : unit < 18 ? cols[unit - 9] : boxes[unit - 18]; }
+
+  void Branch(int c, uint16_t digits) {
+    for (uint16_t m = digits; m && found < limit; m &= m - 1) {
+      const int d = std::countr_zero(m) + 1;
+      Set(c, d);
+      Run();
+      Set(c, d);
+      cells[c] = 0;
+    }
+  }
+
   void Run() {
+    std::array<uint16_t, 81> free{};
     int best = -1;
     int best_count = 10;
-    uint16_t best_mask = 0;
     for (int c = 0; c < 81; ++c) {
       if (cells[c]) continue;
-      const uint16_t m = Free(c);
-      const int n = Count(m);
+      free[c] = Free(c);
+      const int n = Count(free[c]);
+      if (n == 0) return;
       if (n < best_count) {
         best = c;
         best_count = n;
-        best_mask = m;
-        if (n <= 1) break;
       }
     }
     if (best < 0) {
       if (found++ == 0 && first) *first = cells;
       return;
     }
-    for (uint16_t m = best_mask; m && found < limit; m &= m - 1) {
-      const int d = std::countr_zero(m) + 1;
-      Set(best, d);
-      Run();
-      Set(best, d);
-      cells[best] = 0;
+    if (best_count > 1) {
+      // A digit with no place left in a unit ends this branch; a digit with
+      // one place must go there, which is a single branch to follow.
+      for (int unit = 0; unit < kUnits; ++unit) {
+        unsigned once = 0, twice = 0;
+        for (uint8_t c : kGeo.unit_cells[unit]) {
+          twice |= once & free[c];
+          once |= free[c];
+        }
+        if ((once | Placed(unit)) != kAll) return;
+        const unsigned single = once & ~twice;
+        if (!single) continue;
+        const uint16_t digit = static_cast<uint16_t>(single & (~single + 1));
+        for (uint8_t c : kGeo.unit_cells[unit])
+          if (free[c] & digit) return Branch(c, digit);
+      }
     }
+    Branch(best, free[best]);
   }
 };
 

@@ -1,5 +1,6 @@
 #include "engine/logic_explain.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -17,20 +18,24 @@ constexpr std::pair<std::string_view, std::string_view> kEnglish[] = {
     {"COACH_COLUMN", "column %1"},
     {"COACH_BOX", "box %1"},
     {"COACH_AND", "and"},
+    {"COACH_ROWS", "rows %1"},
+    {"COACH_COLUMNS", "columns %1"},
+    {"COACH_CELL", "row %1, column %2"},
+    {"COACH_CELLS_IN_ROW", "row %1, columns %2"},
     {"COACH_FROM", "%D from %P"},
-    {"COACH_FULL_HOUSE", "%C is the last empty cell of %U, so it takes the missing %D."},
-    {"COACH_NAKED_SINGLE", "Every digit but %D is already in the row, column or box of %C, so %C is %D."},
-    {"COACH_HIDDEN_SINGLE", "In %U, only the cell %C can hold %D."},
+    {"COACH_FULL_HOUSE", "The cell in %C is the last empty cell of %U, so it takes the missing %D."},
+    {"COACH_NAKED_SINGLE", "Every digit but %D is already in the row, column or box of the cell in %C, so it is %D."},
+    {"COACH_HIDDEN_SINGLE", "In %U, only the cell in %C can hold %D."},
     {"COACH_LOCKED", "In %U, %D can only be where it meets %V, so no other cell of %V can hold %D."},
-    {"COACH_NAKED_SUBSET", "In %U, the cells %P hold only %S between them, so no other cell of %U can hold those digits."},
-    {"COACH_HIDDEN_SUBSET", "In %U, the digits %S fit only in the cells %P, so those cells can hold nothing else."},
+    {"COACH_NAKED_SUBSET", "In %U, the cells in %P hold only %S between them, so no other cell of %U can hold those digits."},
+    {"COACH_HIDDEN_SUBSET", "In %U, the digits %S fit only in the cells in %P, so those cells can hold nothing else."},
     {"COACH_FISH", "%T on %D: in the lines %U, %D lies only in the lines %V, so no other cell of %V can hold %D."},
     {"COACH_FINNED_FISH", "%T on %D: in the lines %U, %D lies only in the lines %V or in the fin's box, so cells of %V in that box can lose %D."},
-    {"COACH_PATTERN", "%T on the cells %P."},
-    {"COACH_CHAIN", "%T: if the first of %P is not %D, the links force the last to be, so one of the two ends holds it."},
-    {"COACH_UNIQUE", "%T on the cells %P: the puzzle has one solution, so these four cells cannot end as the same pair twice."},
+    {"COACH_PATTERN", "%T on the cells in %P."},
+    {"COACH_CHAIN", "%T: if %D is not in %C, the links of the chain through %P force the other end, so one of the two ends holds it."},
+    {"COACH_UNIQUE", "%T on the cells in %P: the puzzle has one solution, so these four cells cannot end as the same pair twice."},
     {"COACH_NO_STEP", "No logical step found: the solution has %D in %C."},
-    {"COACH_PLACE", "So %C is %D."},
+    {"COACH_PLACE", "So the cell in %C is %D."},
     {"COACH_REMOVE", "So these can go: %E."},
 };
 
@@ -62,10 +67,47 @@ std::string List(const std::vector<std::string>& items, const TextTable& texts) 
   return text;
 }
 
-std::string CellList(const std::vector<uint8_t>& cells) {
+// Numbers from 1 as a list: "2, 5 and 7".
+std::string Numbers(const std::vector<int>& numbers, const TextTable& texts) {
+  std::vector<std::string> items;
+  for (int n : numbers) items.push_back(std::to_string(n + 1));
+  return List(items, texts);
+}
+
+// Cells in words a player reads on the board: "row 4, column 7". Within
+// `unit` (a row or column all of them lie in) only the other coordinate is
+// named: "column 7", "columns 2 and 5". Otherwise row by row, the rows
+// apart by semicolons: "row 1, columns 2 and 5; row 3, column 4".
+std::string CellWords(std::vector<uint8_t> cells, int unit, const TextTable& texts) {
+  std::sort(cells.begin(), cells.end());
+  cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
+  if (cells.empty()) return {};
+  const bool in_unit = unit >= 0 && unit < 18 && std::all_of(cells.begin(), cells.end(), [&](int c) {
+    return unit < 9 ? RowOf(c) == unit : ColOf(c) == unit - 9;
+  });
+  if (in_unit) {
+    std::vector<int> across;
+    for (int c : cells) across.push_back(unit < 9 ? ColOf(c) : RowOf(c));
+    if (across.size() == 1) return UnitName(unit < 9 ? 9 + across[0] : across[0], texts);
+    std::string text = Lookup(unit < 9 ? "COACH_COLUMNS" : "COACH_ROWS", texts);
+    Replace(text, "%1", Numbers(across, texts));
+    return text;
+  }
   std::string text;
-  for (uint8_t c : cells) text += (text.empty() ? "" : ", ") + CellName(c);
+  for (size_t i = 0; i < cells.size();) {
+    const int row = RowOf(cells[i]);
+    std::vector<int> columns;
+    for (; i < cells.size() && RowOf(cells[i]) == row; ++i) columns.push_back(ColOf(cells[i]));
+    std::string part = Lookup(columns.size() == 1 ? "COACH_CELL" : "COACH_CELLS_IN_ROW", texts);
+    Replace(part, "%1", std::to_string(row + 1));
+    Replace(part, "%2", Numbers(columns, texts));
+    text += (text.empty() ? "" : "; ") + part;
+  }
   return text;
+}
+
+std::string CellWords(int cell, int unit, const TextTable& texts) {
+  return CellWords(std::vector<uint8_t>{static_cast<uint8_t>(cell)}, unit, texts);
 }
 
 std::string Removals(const Step& step, const DigitWriter& digit, const TextTable& texts) {
@@ -77,7 +119,7 @@ std::string Removals(const Step& step, const DigitWriter& digit, const TextTable
     if (cells.empty()) continue;
     std::string part = Lookup("COACH_FROM", texts);
     Replace(part, "%D", digit(d));
-    Replace(part, "%P", CellList(cells));
+    Replace(part, "%P", CellWords(cells, -1, texts));
     parts.push_back(part);
   }
   return List(parts, texts);
@@ -175,16 +217,20 @@ std::string ExplainStep(const Step& step, const DigitWriter& digit, const TextTa
   Replace(text, "%T", TechniqueName(step.technique, texts));
   Replace(text, "%U", units_a);
   Replace(text, "%V", units_b);
-  Replace(text, "%P", CellList(step.cells));
+  // Singles and subsets name their cells within their one unit.
+  const bool one_unit = !IsFish(step.technique) && step.units.size() == 1 &&
+                        (step.technique <= Technique::kHiddenQuad);
+  const int context = one_unit ? step.units[0] : -1;
+  Replace(text, "%P", CellWords(step.cells, context, texts));
   Replace(text, "%S", List(digit_texts, texts));
-  Replace(text, "%C", first.digit ? CellName(first.cell) : "");
+  Replace(text, "%C", first.digit ? CellWords(first.cell, context, texts) : "");
   Replace(text, "%D", first.digit ? digit(first.digit) : "");
   if (step.technique != Technique::kNoLogicalStep && step.technique != Technique::kNakedSingle &&
       step.technique != Technique::kFullHouse && step.technique != Technique::kHiddenSingleBox &&
       step.technique != Technique::kHiddenSingleLine) {
     for (const Candidate& p : step.placements) {
       std::string then = Lookup("COACH_PLACE", texts);
-      Replace(then, "%C", CellName(p.cell));
+      Replace(then, "%C", CellWords(p.cell, -1, texts));
       Replace(then, "%D", digit(p.digit));
       text += " " + then;
     }

@@ -21,12 +21,14 @@ struct FishSearch {
   int size;
   bool finned;
   Step& step;
+  unsigned digits;
   int digit = 0;
   bool columns = false;
   uint16_t places[9]{};  // per base line: positions holding the digit
 
   bool Run() {
-    for (digit = 1; digit <= 9; ++digit)
+    for (digit = 1; digit <= 9; ++digit) {
+      if (!(digits & Bit(digit))) continue;
       for (int orientation = 0; orientation < 2; ++orientation) {
         columns = orientation == 1;
         for (int line = 0; line < 9; ++line) {
@@ -36,6 +38,7 @@ struct FishSearch {
         }
         if (Bases(0, size, 0, 0)) return true;
       }
+    }
     return false;
   }
 
@@ -46,8 +49,17 @@ struct FishSearch {
       if (n == 0 || (!finned && (n < 2 || n > size))) continue;
       const unsigned next = joined | places[line];
       if (Count(next) > (finned ? size + 3 : size)) continue;
+      // Lines only add positions, so once every stack leaves too many
+      // positions outside it, no fin can complete this fish.
+      if (finned && !FinsFit(next)) continue;
       if (Bases(line + 1, left - 1, chosen | (1u << line), next)) return true;
     }
+    return false;
+  }
+
+  bool FinsFit(unsigned joined) const {
+    for (unsigned stack = 7; stack < 512; stack <<= 3)
+      if (Count(joined & ~stack) <= size) return true;
     return false;
   }
 
@@ -63,23 +75,33 @@ struct FishSearch {
     // of that stack's.
     for (unsigned pick = 0; pick < 24; ++pick) {
       const unsigned stack = 7u << (3 * (pick / 8));
+      if (Count(joined & ~stack) > size) {  // no pick of this stack fits
+        pick |= 7;
+        continue;
+      }
       const unsigned sub = ((pick % 8) << (3 * (pick / 8))) & stack;
       if ((sub & joined) != sub) continue;
       const unsigned cover = (joined & ~stack) | sub;
       if (Count(cover) != size) continue;
-      CellSet fins;
       bool sashimi = false;
       bool empty_base = false;
+      unsigned fin_lines = 0;
       for (unsigned b = bases; b; b &= b - 1) {
         const int line = std::countr_zero(b);
         const int inside = Count(places[line] & cover);
         empty_base = empty_base || inside == 0;
         sashimi = sashimi || inside == 1;
-        for (unsigned f = places[line] & ~cover; f; f &= f - 1) fins.Add(At(columns, line, std::countr_zero(f)));
+        if (places[line] & ~cover) fin_lines |= 1u << line;
       }
       if (empty_base) continue;
-      const int box = BoxOfCell(fins.First());
-      if ((fins - kGeo.unit_set[18 + box]) != CellSet{}) continue;
+      // The fins lie in the stack; in one box when their lines share a band.
+      const unsigned band = 7u << (3 * (std::countr_zero(fin_lines) / 3));
+      if (fin_lines & ~band) continue;
+      CellSet fins;
+      for (unsigned b = fin_lines; b; b &= b - 1) {
+        const int line = std::countr_zero(b);
+        for (unsigned f = places[line] & ~cover; f; f &= f - 1) fins.Add(At(columns, line, std::countr_zero(f)));
+      }
       if (Report(bases, cover, fins, sashimi ? kSashimi[size] : kFinned[size])) return true;
     }
     return false;
@@ -108,7 +130,11 @@ struct FishSearch {
 
 }  // namespace
 
-bool FindBasicFish(const Grid& grid, int size, Step& step) { return FishSearch{grid, size, false, step}.Run(); }
-bool FindFinnedFish(const Grid& grid, int size, Step& step) { return FishSearch{grid, size, true, step}.Run(); }
+bool FindBasicFish(const Grid& grid, int size, Step& step, unsigned digits) {
+  return FishSearch{grid, size, false, step, digits}.Run();
+}
+bool FindFinnedFish(const Grid& grid, int size, Step& step, unsigned digits) {
+  return FishSearch{grid, size, true, step, digits}.Run();
+}
 
 }  // namespace logic

@@ -27,7 +27,13 @@ inline int Count64(uint64_t x) {
   x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0Full;
   return static_cast<int>((x * 0x0101010101010101ull) >> 56);
 }
-inline int Count(unsigned mask) { return Count64(mask); }
+// Candidate and position sets have nine bits: those are counted by table.
+inline constexpr std::array<uint8_t, 512> kNineBitCounts = [] {
+  std::array<uint8_t, 512> counts{};
+  for (unsigned m = 1; m < 512; ++m) counts[m] = static_cast<uint8_t>(counts[m >> 1] + (m & 1));
+  return counts;
+}();
+inline int Count(unsigned mask) { return mask < 512 ? kNineBitCounts[mask] : Count64(mask); }
 // The lowest digit of a non-empty set.
 inline int FirstDigit(unsigned mask) { return std::countr_zero(mask) + 1; }
 

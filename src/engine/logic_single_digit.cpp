@@ -50,9 +50,10 @@ bool ReportPair(const Grid& grid, Technique technique, int digit, int far1, int 
 
 }  // namespace
 
-bool FindSkyscraper(const Grid& grid, Step& step) {
+bool FindSkyscraper(const Grid& grid, Step& step, unsigned digits) {
   for (int digit = 1; digit <= 9; ++digit)
     for (bool columns : {false, true}) {
+      if (!(digits & Bit(digit))) break;
       const std::vector<Link> links = StrongLinks(grid, digit, columns ? 9 : 0, columns ? 18 : 9);
       // Position across the line: the column of a row's cell, or the row.
       const auto across = [&](int c) { return columns ? RowOf(c) : ColOf(c); };
@@ -71,8 +72,9 @@ bool FindSkyscraper(const Grid& grid, Step& step) {
   return false;
 }
 
-bool FindTwoStringKite(const Grid& grid, Step& step) {
+bool FindTwoStringKite(const Grid& grid, Step& step, unsigned digits) {
   for (int digit = 1; digit <= 9; ++digit) {
+    if (!(digits & Bit(digit))) continue;
     const std::vector<Link> rows = StrongLinks(grid, digit, 0, 9);
     const std::vector<Link> cols = StrongLinks(grid, digit, 9, 18);
     for (const Link& r : rows)
@@ -92,8 +94,9 @@ bool FindTwoStringKite(const Grid& grid, Step& step) {
   return false;
 }
 
-bool FindEmptyRectangle(const Grid& grid, Step& step) {
+bool FindEmptyRectangle(const Grid& grid, Step& step, unsigned digits) {
   for (int digit = 1; digit <= 9; ++digit) {
+    if (!(digits & Bit(digit))) continue;
     const CellSet cells = grid.DigitCells(digit);
     const std::vector<Link> links = StrongLinks(grid, digit, 0, 18);
     for (int box = 0; box < 9; ++box) {

@@ -32,15 +32,19 @@ void Single(Technique technique, int cell, int digit, int unit, Step& step) {
 }  // namespace
 
 bool FindFullHouse(const Grid& grid, Step& step) {
+  // Empty cells per unit, counted in one pass over the board.
+  int counts[kUnits]{};
+  int last[kUnits]{};
+  for (int c = 0; c < kCells; ++c) {
+    if (grid.Value(c)) continue;
+    for (int unit : {RowOf(c), 9 + ColOf(c), 18 + BoxOfCell(c)}) {
+      ++counts[unit];
+      last[unit] = c;
+    }
+  }
   for (int unit = 0; unit < kUnits; ++unit) {
-    int empty = -1;
-    int count = 0;
-    for (uint8_t c : kGeo.unit_cells[unit])
-      if (!grid.Value(c)) {
-        empty = c;
-        ++count;
-      }
-    if (count == 1 && Count(grid.Candidates(empty)) == 1) {
+    const int empty = last[unit];
+    if (counts[unit] == 1 && Count(grid.Candidates(empty)) == 1) {
       Single(Technique::kFullHouse, empty, FirstDigit(grid.Candidates(empty)), unit, step);
       return true;
     }

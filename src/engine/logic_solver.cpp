@@ -1,6 +1,7 @@
 #include "engine/logic_solver.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "engine/exact_solver.h"
 #include "engine/logic_techniques.h"
@@ -10,10 +11,12 @@ namespace logic {
 namespace {
 
 using Finder = bool (*)(const Grid&, Step&);
+using DigitFinder = bool (*)(const Grid&, Step&, unsigned digits);
 
 struct Entry {
   Grade grade;
   Finder find;
+  DigitFinder find_digits = nullptr;  // for techniques on one digit at a time
 };
 
 // In the order of Technique, simplest first; a finder may report a
@@ -31,25 +34,25 @@ constexpr Entry kLadder[] = {
     {Grade::kMedium, [](const Grid& g, Step& s) { return FindHiddenSubset(g, 3, s); }},
     {Grade::kMedium, [](const Grid& g, Step& s) { return FindNakedSubset(g, 4, s); }},
     {Grade::kMedium, [](const Grid& g, Step& s) { return FindHiddenSubset(g, 4, s); }},
-    {Grade::kHard, [](const Grid& g, Step& s) { return FindBasicFish(g, 2, s); }},
-    {Grade::kHard, [](const Grid& g, Step& s) { return FindBasicFish(g, 3, s); }},
-    {Grade::kHard, FindSkyscraper},
-    {Grade::kHard, FindTwoStringKite},
+    {Grade::kHard, nullptr, [](const Grid& g, Step& s, unsigned d) { return FindBasicFish(g, 2, s, d); }},
+    {Grade::kHard, nullptr, [](const Grid& g, Step& s, unsigned d) { return FindBasicFish(g, 3, s, d); }},
+    {Grade::kHard, nullptr, FindSkyscraper},
+    {Grade::kHard, nullptr, FindTwoStringKite},
     {Grade::kHard, FindXYWing},
     {Grade::kHard, FindXYZWing},
     {Grade::kHard, FindWWing},
-    {Grade::kHard, FindEmptyRectangle},
+    {Grade::kHard, nullptr, FindEmptyRectangle},
     {Grade::kHard, [](const Grid& g, Step& s) { return FindUniqueRectangle(g, 1, s); }},
     {Grade::kHard, [](const Grid& g, Step& s) { return FindUniqueRectangle(g, 2, s); }},
     {Grade::kHard, [](const Grid& g, Step& s) { return FindUniqueRectangle(g, 4, s); }},
     {Grade::kHard, [](const Grid& g, Step& s) { return FindUniqueRectangle(g, 3, s); }},
-    {Grade::kHard, [](const Grid& g, Step& s) { return FindFinnedFish(g, 2, s); }},
+    {Grade::kHard, nullptr, [](const Grid& g, Step& s, unsigned d) { return FindFinnedFish(g, 2, s, d); }},
     {Grade::kHard, FindSimpleColouring},
-    {Grade::kHard, [](const Grid& g, Step& s) { return FindFinnedFish(g, 3, s); }},
-    {Grade::kHard, [](const Grid& g, Step& s) { return FindBasicFish(g, 4, s); }},
+    {Grade::kHard, nullptr, [](const Grid& g, Step& s, unsigned d) { return FindFinnedFish(g, 3, s, d); }},
+    {Grade::kHard, nullptr, [](const Grid& g, Step& s, unsigned d) { return FindBasicFish(g, 4, s, d); }},
     {Grade::kHard, FindBugPlusOne},
-    {Grade::kHard, [](const Grid& g, Step& s) { return FindFinnedFish(g, 4, s); }},
-    {Grade::kExpert, FindXChain},
+    {Grade::kHard, nullptr, [](const Grid& g, Step& s, unsigned d) { return FindFinnedFish(g, 4, s, d); }},
+    {Grade::kExpert, nullptr, FindXChain},
     {Grade::kExpert, FindXYChain},
     {Grade::kExpert, FindAlternatingChain},
     {Grade::kExpert, FindAlsXz},
@@ -65,14 +68,32 @@ std::optional<std::array<uint8_t, kCells>> ExactSolution(const Grid& grid) {
   return solution;
 }
 
+static_assert(std::size(kLadder) <= kTechniqueCount);
+
+// Runs one rung of the ladder, leaving out the digits the memo shows
+// unchanged since this rung last failed on them.
+bool TryEntry(const Grid& grid, size_t rung, SearchMemo* memo, Step& step) {
+  const Entry& entry = kLadder[rung];
+  if (!entry.find_digits) return entry.find(grid, step);
+  if (!memo) return entry.find_digits(grid, step, kAll);
+  unsigned digits = 0;
+  for (int d = 1; d <= 9; ++d)
+    if (!(memo->known[rung] & Bit(d)) || memo->failed_on[rung][d - 1] != grid.DigitCells(d)) digits |= Bit(d);
+  if (digits && entry.find_digits(grid, step, digits)) return true;
+  for (int d = 1; d <= 9; ++d) memo->failed_on[rung][d - 1] = grid.DigitCells(d);
+  memo->known[rung] = kAll;
+  return false;
+}
+
 }  // namespace
 
-std::optional<Step> NextStep(const Grid& grid, const std::array<uint8_t, kCells>* solution, Grade ceiling) {
+std::optional<Step> NextStep(const Grid& grid, const std::array<uint8_t, kCells>* solution, Grade ceiling,
+                             SearchMemo* memo) {
   if (grid.Solved() || grid.Broken()) return std::nullopt;
-  for (const Entry& entry : kLadder) {
-    if (entry.grade > ceiling) break;
+  for (size_t rung = 0; rung < std::size(kLadder); ++rung) {
+    if (kLadder[rung].grade > ceiling) break;
     Step step;
-    if (entry.find(grid, step)) return step;
+    if (TryEntry(grid, rung, memo, step)) return step;
   }
   Step step;
   step.technique = Technique::kNoLogicalStep;
@@ -101,8 +122,9 @@ void ApplyStep(Grid& grid, const Step& step) {
 Rating RatePuzzle(const Grid& givens, Grade ceiling) {
   Rating rating;
   Grid grid = givens;
+  SearchMemo memo;
   for (;;) {
-    const std::optional<Step> step = NextStep(grid, nullptr, std::min(ceiling, Grade::kExpert));
+    const std::optional<Step> step = NextStep(grid, nullptr, std::min(ceiling, Grade::kExpert), &memo);
     if (!step) break;
     if (step->technique == Technique::kNoLogicalStep) {
       if (ceiling < Grade::kExtreme) {
@@ -128,8 +150,9 @@ Rating RatePuzzle(const Grid& givens, Grade ceiling) {
 
 std::vector<Step> SolveSteps(Grid grid) {
   std::vector<Step> steps;
+  SearchMemo memo;
   for (;;) {
-    std::optional<Step> step = NextStep(grid, nullptr, Grade::kExpert);
+    std::optional<Step> step = NextStep(grid, nullptr, Grade::kExpert, &memo);
     if (!step) break;
     steps.push_back(std::move(*step));
     if (steps.back().technique == Technique::kNoLogicalStep) break;

@@ -11,13 +11,22 @@
 
 namespace logic {
 
+// What the techniques that work on one digit at a time last searched in
+// vain: per technique and digit, the digit's places then. While those
+// places stay the same the search would fail again, so it is left out.
+// Kept by a caller that takes several steps on one board.
+struct SearchMemo {
+  std::array<std::array<CellSet, 9>, kTechniqueCount> failed_on{};
+  std::array<uint16_t, kTechniqueCount> known{};  // digits with a failed_on entry
+};
+
 // The simplest step that advances the board, trying no technique above
 // `ceiling`. When none applies the step is kNoLogicalStep: it places the
 // solution's digit in the empty cell with the fewest candidates, taken from
 // `solution` or, without one, from the exact solver (no placement when the
 // board has no solution). Nothing on a solved or broken board.
 std::optional<Step> NextStep(const Grid& grid, const std::array<uint8_t, kCells>* solution = nullptr,
-                             Grade ceiling = Grade::kExtreme);
+                             Grade ceiling = Grade::kExtreme, SearchMemo* memo = nullptr);
 
 // Places the step's digits and removes its eliminations.
 void ApplyStep(Grid& grid, const Step& step);

@@ -65,17 +65,19 @@ bool FindHiddenSubset(const Grid& grid, int size, Step& step) {
     uint8_t digits[9];
     int count = 0;
     int empty = 0;
-    for (uint8_t c : kGeo.unit_cells[unit]) empty += grid.Value(c) == 0;
+    uint16_t where[9]{};
+    for (int i = 0; i < 9; ++i) {
+      const uint8_t c = kGeo.unit_cells[unit][i];
+      empty += grid.Value(c) == 0;
+      for (unsigned d = grid.Candidates(c); d; d &= d - 1) where[std::countr_zero(d)] |= static_cast<uint16_t>(1u << i);
+    }
+    if (empty <= size) continue;
     for (int d = 1; d <= 9; ++d) {
-      uint16_t where = 0;
-      for (int i = 0; i < 9; ++i)
-        if (grid.Has(kGeo.unit_cells[unit][i], d)) where |= static_cast<uint16_t>(1u << i);
-      if (where && Count(where) <= size) {
-        places[count] = where;
+      if (where[d - 1] && Count(where[d - 1]) <= size) {
+        places[count] = where[d - 1];
         digits[count++] = static_cast<uint8_t>(d);
       }
     }
-    if (empty <= size) continue;
     const auto accept = [&](unsigned chosen, unsigned positions) {
       if (Count(positions) != size) return false;
       unsigned keep = 0;

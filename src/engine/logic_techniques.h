@@ -18,13 +18,16 @@ bool FindClaiming(const Grid& grid, Step& step);
 // logic_subsets.cpp: size 2 to 4
 bool FindNakedSubset(const Grid& grid, int size, Step& step);
 bool FindHiddenSubset(const Grid& grid, int size, Step& step);
+// Techniques on one digit at a time search only the digits of `digits`
+// (bit d - 1 for digit d): the solver leaves out digits whose places have
+// not changed since the technique last found nothing on them.
 // logic_fish.cpp: size 2 (X-Wing) to 4 (Jellyfish); finned also finds sashimi
-bool FindBasicFish(const Grid& grid, int size, Step& step);
-bool FindFinnedFish(const Grid& grid, int size, Step& step);
+bool FindBasicFish(const Grid& grid, int size, Step& step, unsigned digits = kAll);
+bool FindFinnedFish(const Grid& grid, int size, Step& step, unsigned digits = kAll);
 // logic_single_digit.cpp
-bool FindSkyscraper(const Grid& grid, Step& step);
-bool FindTwoStringKite(const Grid& grid, Step& step);
-bool FindEmptyRectangle(const Grid& grid, Step& step);
+bool FindSkyscraper(const Grid& grid, Step& step, unsigned digits = kAll);
+bool FindTwoStringKite(const Grid& grid, Step& step, unsigned digits = kAll);
+bool FindEmptyRectangle(const Grid& grid, Step& step, unsigned digits = kAll);
 // logic_wings.cpp
 bool FindXYWing(const Grid& grid, Step& step);
 bool FindXYZWing(const Grid& grid, Step& step);
@@ -35,7 +38,7 @@ bool FindSimpleColouring(const Grid& grid, Step& step);
 bool FindUniqueRectangle(const Grid& grid, int type, Step& step);
 bool FindBugPlusOne(const Grid& grid, Step& step);
 // logic_chains.cpp
-bool FindXChain(const Grid& grid, Step& step);
+bool FindXChain(const Grid& grid, Step& step, unsigned digits = kAll);
 bool FindXYChain(const Grid& grid, Step& step);
 bool FindAlternatingChain(const Grid& grid, Step& step);
 // logic_als.cpp

@@ -104,12 +104,18 @@ bool TryRectangle(const Grid& grid, int type, const int (&corners)[4], unsigned 
 }  // namespace
 
 bool FindUniqueRectangle(const Grid& grid, int type, Step& step) {
+  // Type 1 needs three corners holding just the pair, the others two.
+  const int floors = type == 1 ? 3 : 2;
   for (int r1 = 0; r1 < 9; ++r1)
-    for (int r2 = r1 + 1; r2 < 9; ++r2)
+    for (int r2 = r1 + 1; r2 < 9; ++r2) {
+      int pairs[9];  // per column: how many of its two corners hold two digits
+      for (int c = 0; c < 9; ++c)
+        pairs[c] = (Count(grid.Candidates(r1 * 9 + c)) == 2) + (Count(grid.Candidates(r2 * 9 + c)) == 2);
       for (int c1 = 0; c1 < 9; ++c1)
         for (int c2 = c1 + 1; c2 < 9; ++c2) {
           // Exactly two boxes: one band or one stack, not both.
           if ((r1 / 3 == r2 / 3) == (c1 / 3 == c2 / 3)) continue;
+          if (pairs[c1] + pairs[c2] < floors) continue;
           const int corners[4] = {r1 * 9 + c1, r1 * 9 + c2, r2 * 9 + c1, r2 * 9 + c2};
           unsigned common = kAll;
           for (int c : corners) common &= grid.Candidates(c);
@@ -125,6 +131,7 @@ bool FindUniqueRectangle(const Grid& grid, int type, Step& step) {
               return true;
             }
         }
+    }
   return false;
 }
 

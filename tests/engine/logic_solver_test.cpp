@@ -7,6 +7,7 @@
 #include "engine/logic_count.h"
 #include "engine/logic_explain.h"
 #include "engine/logic_techniques.h"
+#include "reference_engine.h"
 
 namespace {
 
@@ -95,6 +96,48 @@ TEST(LogicSolver, EachTechniqueIsTheSimplestStepOnItsPosition) {
     EXPECT_TRUE(seen[t]) << "no position for " << Info(static_cast<Technique>(t)).key;
 }
 
+// Players read rows and columns, not "r4c7": cells are named in words, in
+// the table's language, while the line for programs keeps r4c7.
+TEST(LogicSolver, ExplanationsNameCellsInWords) {
+  const auto cell = [](int row, int col) { return static_cast<uint8_t>((row - 1) * 9 + col - 1); };
+  const auto digit = [](int d) { return "<" + std::to_string(d) + ">"; };
+  const TextTable german = [](std::string_view key) -> std::string {
+    if (key == "COACH_CELL") return "Zeile %1, Spalte %2";
+    if (key == "COACH_CELLS_IN_ROW") return "Zeile %1, Spalten %2";
+    if (key == "COACH_ROW") return "Zeile %1";
+    if (key == "COACH_AND") return "und";
+    if (key == "COACH_PATTERN") return "%T auf den Feldern in %P.";
+    if (key == "COACH_REMOVE") return "Also entfallen: %E.";
+    if (key == "COACH_FROM") return "%D aus %P";
+    return "";
+  };
+  Step pair;  // a naked pair in row 4, one cell in another row losing a digit
+  pair.technique = Technique::kNakedPair;
+  pair.units = {3};
+  pair.cells = {cell(4, 5), cell(4, 2)};
+  pair.candidates = {{cell(4, 2), 1}, {cell(4, 2), 2}, {cell(4, 5), 1}, {cell(4, 5), 2}};
+  pair.eliminations = {{cell(4, 7), 1}, {cell(4, 9), 1}, {cell(4, 9), 2}};
+  Step wing;  // cells over several rows, no unit of their own
+  wing.technique = Technique::kXYWing;
+  wing.cells = {cell(1, 2), cell(1, 5), cell(3, 4)};
+  wing.candidates = {{cell(1, 2), 3}};
+  wing.eliminations = {{cell(3, 2), 3}};
+  struct Case {
+    const Step* step;
+    TextTable texts;
+    std::string want;
+  } cases[] = {
+      {&pair, {},
+       "In row 4, the cells in columns 2 and 5 hold only <1> and <2> between them, so no other cell of row 4 "
+       "can hold those digits. So these can go: <1> from row 4, columns 7 and 9 and <2> from row 4, column 9."},
+      {&wing, {}, "XY-Wing on the cells in row 1, columns 2 and 5; row 3, column 4. So these can go: <3> from row 3, column 2."},
+      {&wing, german,
+       "XY-Wing auf den Feldern in Zeile 1, Spalten 2 und 5; Zeile 3, Spalte 4. Also entfallen: <3> aus Zeile 3, Spalte 2."},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ExplainStep(*c.step, digit, c.texts), c.want);
+  EXPECT_EQ(StepLine(pair), "naked_pair r4c7-1 r4c9-1 r4c9-2");
+}
+
 TEST(LogicSolver, ProofsOfThePlainPatterns) {
   // Hidden single in a line: the unit and the cell that proves it.
   const Grid single = *Grid::FromText(
@@ -104,9 +147,10 @@ TEST(LogicSolver, ProofsOfThePlainPatterns) {
   ASSERT_EQ(s.units.size(), 1u);
   const std::string text = ExplainStep(s, [](int d) { return "<" + std::to_string(d) + ">"; }, {});
   const int unit = s.units[0];
-  const std::string where = unit < 9 ? "row " + std::to_string(unit + 1) : "column " + std::to_string(unit - 8);
-  EXPECT_EQ(text, "In " + where + ", only the cell " + CellName(s.placements[0].cell) + " can hold <" +
-                      std::to_string(s.placements[0].digit) + ">.");
+  // Within its line the cell is named by the other coordinate alone.
+  EXPECT_EQ(text, "In row 1, only the cell in column 1 can hold <7>.");
+  EXPECT_EQ(unit, 0);
+  EXPECT_EQ(s.placements[0].cell, 0);
   EXPECT_TRUE(kGeo.unit_set[unit].Has(s.placements[0].cell));
 
   // X-Wing: two base lines and two cover lines; the eliminations lie in
@@ -174,3 +218,51 @@ TEST(LogicSolver, NoLogicalStepFallsBackToTheSolution) {
 }
 
 }  // namespace
+
+// The counter prunes branches (a digit with no place left in a unit) and
+// follows forced digits alone: the counts must stay exact below the limit.
+TEST(LogicSolver, CountsSolutionsExactly) {
+  std::array<uint8_t, kCells> solved{};
+  ASSERT_EQ(CountSolutions(std::array<uint8_t, kCells>{}, 3, &solved), 3);
+  ASSERT_EQ(CountSolutions(solved, 2), 1);
+  // Clearing a rectangle whose two digits swap across two boxes leaves
+  // exactly two solutions.
+  std::array<uint8_t, kCells> two = solved;
+  bool cleared = false;
+  for (int r1 = 0; r1 < 9 && !cleared; ++r1)
+    for (int r2 = (r1 / 3 + 1) * 3; r2 < 9 && !cleared; ++r2)
+      for (int c1 = 0; c1 < 9 && !cleared; ++c1)
+        for (int c2 = c1 + 1; c2 < 9 && c2 / 3 == c1 / 3 && !cleared; ++c2)
+          if (solved[r1 * 9 + c1] == solved[r2 * 9 + c2] && solved[r1 * 9 + c2] == solved[r2 * 9 + c1]) {
+            for (int c : {r1 * 9 + c1, r1 * 9 + c2, r2 * 9 + c1, r2 * 9 + c2}) two[c] = 0;
+            cleared = true;
+          }
+  ASSERT_TRUE(cleared);
+  EXPECT_EQ(CountSolutions(two, 5), 2);
+  // Boards with many solutions, against the plain counter of the tests.
+  uint32_t draw = 12345;
+  for (int cleared_cells : {45, 50, 54, 58}) {
+    std::array<uint8_t, kCells> values = solved;
+    for (int k = 0; k < cleared_cells; ++k) {
+      draw = draw * 1103515245u + 12345u;
+      values[(draw >> 16) % kCells] = 0;
+    }
+    Board board{};
+    for (int c = 0; c < kCells; ++c) board[ColOf(c)][RowOf(c)] = values[c];
+    EXPECT_EQ(CountSolutions(values, 20), reference::CountSolutions(board, 20)) << cleared_cells;
+  }
+  // Row 1 needs 1 and 2 in its first two cells, but both columns already
+  // hold a 1: no cell is left without candidates, yet 1 has no place.
+  const std::optional<Grid> none = Grid::FromText(
+      "..3456789"
+      "........."
+      "........."
+      "1........"
+      "........."
+      "........."
+      ".1......."
+      "........."
+      ".........");
+  ASSERT_TRUE(none);
+  EXPECT_EQ(CountSolutions(none->Values(), 2), 0);
+}

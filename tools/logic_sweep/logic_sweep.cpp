@@ -8,6 +8,8 @@
 //
 // With --examples it prints instead, per technique, the first board (its
 // digits only) on which that technique is the simplest step: test positions.
+// With --trace it prints every step of every puzzle, one line each, so two
+// builds of the solver can be compared step for step with diff.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -16,11 +18,13 @@
 #include <vector>
 
 #include "engine/logic_count.h"
+#include "engine/logic_explain.h"
 #include "engine/logic_solver.h"
 
 int main(int argc, char** argv) {
   using namespace logic;
   const bool examples = argc > 1 && std::string(argv[1]) == "--examples";
+  const bool trace = argc > 1 && std::string(argv[1]) == "--trace";
   std::array<bool, kTechniqueCount> shown{};
   std::array<std::string, kTechniqueCount> replay;  // "puzzle steps" where only the candidates show it
   int puzzles = 0, refused = 0, unsound = 0, solved = 0;
@@ -46,13 +50,15 @@ int main(int argc, char** argv) {
     Grid board = *grid;
     bool stuck = false;
     int puzzle_steps = 0;
+    SearchMemo memo;
     while (!board.Solved() && !stuck) {
-      const std::optional<Step> step = NextStep(board, &solution, Grade::kExpert);
+      const std::optional<Step> step = NextStep(board, &solution, Grade::kExpert, &memo);
       if (!step || step->technique == Technique::kNoLogicalStep) {
         stuck = true;
         break;
       }
       ++steps;
+      if (trace) std::printf("%s\n", StepLine(*step).c_str());
       ++used[static_cast<int>(step->technique)];
       if (examples && !shown[static_cast<int>(step->technique)]) {
         // The same technique must come first on the digits alone.
@@ -78,6 +84,8 @@ int main(int argc, char** argv) {
       ++puzzle_steps;
     }
     if (!stuck) ++solved;
+    if (trace) std::printf("%s %s %d\n", stuck ? "stuck" : "solved", std::string(GradeName(rating.grade)).c_str(),
+                           rating.score);
   }
   if (examples) {
     for (int t = 0; t < kTechniqueCount; ++t)
