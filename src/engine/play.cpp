@@ -73,7 +73,7 @@ int TSudoku::QuorbelIsSolved(int noScore) {
     host.LoadHighscores();
     const TSudoku& game = host.GameSudoku();
     const int elapsed = ClockDifference(host.MilliSecs(), host.GameStartTime());
-    const int score = ComputeScore(host.MixItScoreMulti(), game.stats_givenhints, host.CurrentLevel(), elapsed,
+    const int score = ComputeScore(host.MixItScoreMulti(), game.stats_givenhints, host.ScoreLevel(), elapsed,
                                    host.StoneSetFactor());
     host.SetScore(score);
     host.AddHighscore(score, host.PlayerName());

@@ -33,6 +33,9 @@ class TSudokuHost {
 
   virtual int CurrentLevel() = 0;
   virtual void SetCurrentLevel(int level) = 0;
+  // The level the score is worked out with: a game of a chosen grade
+  // scores above the levels.
+  virtual int ScoreLevel() { return CurrentLevel(); }
   virtual int StoneSetFactor() = 0;
   virtual int MixItScoreMulti() = 0;
   virtual int GameStartTime() = 0;

@@ -13,6 +13,7 @@
 #include "presentation/particle_effect.h"
 #include "presentation/text_effect.h"
 #include "shell/game.h"
+#include "shell/game_code.h"
 #include "shell/highscore.h"
 #include "shell/play_tips.h"
 #include "shell/play_values.h"
@@ -250,7 +251,7 @@ void TGame::DrawPicker() {
 
 void TGame::DrawLevelCode() {
   const int stoneSet = CurrentSkin ? CurrentSkin->ActiveStoneSkin : 0;
-  const std::string text = "LevelCode:" + FormLevelCode(CurrentLevel, stoneSet, Sudoku->seed);
+  const std::string text = "LevelCode:" + FormGameCode(CurrentLevel, stoneSet, Sudoku->seed, Play.graded);
   drawing::SetImageFont(FontBold12);
   DrawShadowedText(text, 20, 570, 2, 2, 0.3f);
   drawing::SetImageFont(SmallImageFont);

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "drawing/background_writer.h"
+#include "engine/graded_puzzle.h"
 #include "engine/puzzle_setup.h"
 #include "engine/sudoku.h"
 #include "presentation/game_color.h"
@@ -76,6 +77,12 @@ class TGame : public TBaseGame {
   void SetGameState(int state);
   // Generates and sets up a puzzle; the result tells whether one was made.
   PuzzleSetup CreateSudoku(int level, int seed);
+  // Builds and sets up a puzzle of a chosen grade; false when it was
+  // stopped (Escape), and then the game before is as it was.
+  bool CreateGradedSudoku(const logic::GradedCode& code);
+  // The attempt of the graded build under way, for the creating screen; 0
+  // while none runs.
+  int GradedAttempt = 0;
   void RandomizeStones();
   void InitStones();
   void NewGame();

@@ -5,6 +5,7 @@
 #include "drawing/messages.h"
 #include "presentation/particle_effect.h"
 #include "shell/game.h"
+#include "shell/grade_choice.h"
 #include "shell/highscore.h"
 #include "shell/play_values.h"
 #include "shell/screen_widgets.h"
@@ -26,6 +27,10 @@ TPlayMaps& TGameSudokuHost::Maps() { return PlayMaps; }
 TSudoku& TGameSudokuHost::GameSudoku() { return *Game->Sudoku; }
 int TGameSudokuHost::CurrentLevel() { return ::CurrentLevel; }
 void TGameSudokuHost::SetCurrentLevel(int level) { ::CurrentLevel = level; }
+int TGameSudokuHost::ScoreLevel() {
+  const std::optional<logic::GradedCode>& graded = Game->Play.graded;
+  return ScoreLevelOf(::CurrentLevel, graded ? std::optional(graded->grade) : std::nullopt);
+}
 int TGameSudokuHost::StoneSetFactor() { return ::StoneSetFactor; }
 int TGameSudokuHost::MixItScoreMulti() { return Game->MixItScoreMulti; }
 int TGameSudokuHost::GameStartTime() { return ::GameStartTime; }
@@ -56,10 +61,14 @@ void TGameSudokuHost::AddHintSwirl(int x, int y) {
 
 void TGameSudokuHost::KeepScreenAlive() {
   if (drawing::ClockIsVirtual() && Game->Sudoku->tries % kVirtualClockRedrawInterval != 0) return;
+  RefreshScreen();
+}
+
+void TGameSudokuHost::RefreshScreen() {
   Game->Draw(1);
   TBaseGame::DrawCursor();
   drawing::Flip(0);
-  if (drawing::KeyHit(27)) RequestQuit();
+  if (drawing::KeyHit(27)) QuitGame = 1;
 }
 
 bool TGameSudokuHost::QuitRequested() { return QuitGame == 1; }

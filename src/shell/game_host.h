@@ -11,6 +11,7 @@ class TGameSudokuHost : public TSudokuHost {
   TSudoku& GameSudoku() override;
   int CurrentLevel() override;
   void SetCurrentLevel(int level) override;
+  int ScoreLevel() override;
   int StoneSetFactor() override;
   int MixItScoreMulti() override;
   int GameStartTime() override;
@@ -38,4 +39,8 @@ class TGameSudokuHost : public TSudokuHost {
   // With a virtual clock no time passes while a puzzle is generated, so
   // every attempt would look due for a redraw; only every this many-th is.
   static constexpr int kVirtualClockRedrawInterval = 1000;
+
+  // A frame of the screen shown while a puzzle is built, with the cursor;
+  // Escape asks to quit.
+  static void RefreshScreen();
 };

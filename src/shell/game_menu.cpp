@@ -6,8 +6,10 @@
 #include "drawing/graphics.h"
 #include "drawing/input.h"
 #include "engine/clock_math.h"
+#include "engine/random.h"
 #include "presentation/game_skin.h"
 #include "shell/game.h"
+#include "shell/grade_choice.h"
 #include "shell/play_values.h"
 #include "shell/screen_drawing.h"
 #include "shell/screen_widgets.h"
@@ -27,6 +29,8 @@ struct MixItChoice {
 };
 // Positions 1 to 4 of the Mix It list: every 1, 2, 3 and 5 minutes.
 constexpr MixItChoice kMixItChoices[4] = {{10, 60000}, {6, 120000}, {4, 180000}, {2, 300000}};
+
+constexpr int kFreshGradedSeeds = 0xFFFFFF;
 
 }  // namespace
 
@@ -95,7 +99,14 @@ void TGame::StartFromGameMenu() {
   if (!stored || stored->username != PlayerName) SaveConfig("settings.xml");
   // A new game that did not come about (Escape, the attempt limit) gives
   // the suspended game back with all of its own values.
-  if (CreateSudoku(CurrentLevel, 0).status != GenerationStatus::kAccepted) ResumeSuspendedGame();
+  if (const std::optional<logic::Grade> grade = ChosenGrade(Widgets.gradeChoice->ListPosClicked)) {
+    // A fresh seed as a level game's is fresh: from the general generator,
+    // which the clock seeded at start-up. Six hex digits keep codes short.
+    const logic::GradedCode code{*grade, uint32_t(Rand(1, kFreshGradedSeeds))};
+    if (!CreateGradedSudoku(code)) ResumeSuspendedGame();
+  } else if (CreateSudoku(CurrentLevel, 0).status != GenerationStatus::kAccepted) {
+    ResumeSuspendedGame();
+  }
 }
 
 void TGame::Draw_GameMenu() {
@@ -169,6 +180,8 @@ void TGame::Draw_CreatingGame() {
   DrawSprite("field");
   DrawFrameBox(200, 200, 400, 200);
   drawing::DrawText(Text("CREATING_GRIDLET"), 240, 230);
-  drawing::DrawText(Text("TRIES") + ": " + std::to_string(Sudoku->tries) + " / " + std::to_string(Sudoku->maxtries),
-                    240, 270);
+  // A graded build has no attempt limit: it runs until Escape.
+  const std::string tries = GradedAttempt > 0 ? std::to_string(GradedAttempt)
+                                              : std::to_string(Sudoku->tries) + " / " + std::to_string(Sudoku->maxtries);
+  drawing::DrawText(Text("TRIES") + ": " + tries, 240, 270);
 }

@@ -87,6 +87,7 @@ void TGame::CancelOptions() {
   if (PendingOptions.IsOpen() && Language != before) {
     const auto found = std::find(LanguageFiles.begin(), LanguageFiles.end(), before);
     if (found != LanguageFiles.end()) OnLanguageChosen(Widgets.lists, int(found - LanguageFiles.begin()), Language);
+    FillGradeList(*Widgets.gradeChoice);
   }
   if (PendingOptions.IsOpen()) {
     RestorePick(*Widgets.lists.language, PendingOptions.LanguageListAtOpening());

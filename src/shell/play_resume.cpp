@@ -4,9 +4,9 @@
 #include "engine/clock_math.h"
 #include "drawing/input.h"
 #include "drawing/messages.h"
-#include "engine/level_code.h"
 #include "presentation/game_skin.h"
 #include "shell/game.h"
+#include "shell/game_code.h"
 #include "shell/play_values.h"
 #include "shell/savegame.h"
 #include "shell/screen_widgets.h"
@@ -35,7 +35,8 @@ void TGame::SaveRunningGame() {
   game.level = Play.level;
   game.stoneSet = Play.stoneSet;
   game.seed = Play.seed;
-  game.code = FormLevelCode(game.level, game.stoneSet, game.seed);
+  game.graded = Play.graded;
+  game.code = FormGameCode(game.level, game.stoneSet, game.seed, game.graded);
   game.elapsed = std::max(0, MsBetween(GameStartTime, now));
   game.stoneSetFactor = Play.stoneSetFactor;
   game.showWrong = ShowWrongTurns;
@@ -125,7 +126,7 @@ bool TGame::ContinueSavedGame() {
       PlayMaps.BackupMap[c][r][0] = given ? cell.digit : 0;
       PlayMaps.BackupMap[c][r][1] = given ? kCellGiven : 0;
     }
-  Play.StartGame(game.level, CurrentSkin->ActiveStoneSkin, StoneSetFactor, game.seed);
+  Play.StartGame(game.level, CurrentSkin->ActiveStoneSkin, StoneSetFactor, game.seed, game.graded);
   for (int c = 0; c < 9; ++c)
     for (int r = 0; r < 9; ++r) Play.board.SetNotes(c, r, game.cells[c][r].notes);
   Play.board.RestoreHistory(game.history, game.historyPosition);

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include "engine/coach.h"
+#include "engine/graded_puzzle.h"
 #include "engine/logic_step.h"
 #include "engine/play_board.h"
 #include "shell/play_values.h"
@@ -28,6 +30,8 @@ struct TPlaySession {
   // The game's own level, stone set, factor and seed: the game menu and a
   // generation change the shared values, and a save must not take those.
   int level = 1, stoneSet = 1, stoneSetFactor = 1, seed = 0;
+  // The code of a game built to a chosen grade; its score takes the grade's level.
+  std::optional<logic::GradedCode> graded;
   std::array<TGUIButtonPtr, kPlayTools> tools;
   // The next step explained on the player's board (H or "Explain").
   TCoach coach;
@@ -37,8 +41,10 @@ struct TPlaySession {
   TGUIButtonPtr continueButton;  // on the start menu
 
   // Starts the model on a freshly set-up board.
-  void StartGame(int gameLevel, int gameStoneSet, int gameStoneSetFactor, int gameSeed) {
+  void StartGame(int gameLevel, int gameStoneSet, int gameStoneSetFactor, int gameSeed,
+                 std::optional<logic::GradedCode> gameGraded = std::nullopt) {
     level = gameLevel;
+    graded = gameGraded;
     seed = gameSeed;
     stoneSet = gameStoneSet;
     stoneSetFactor = gameStoneSetFactor;

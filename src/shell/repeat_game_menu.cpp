@@ -1,10 +1,11 @@
-// The repeat-game menu: a level code typed in brings back its puzzle.
+// The repeat-game menu: a level code or a graded code typed in brings back
+// its puzzle.
 #include <string>
 
 #include "drawing/graphics.h"
-#include "engine/level_code.h"
 #include "presentation/game_skin.h"
 #include "shell/game.h"
+#include "shell/game_code.h"
 #include "shell/play_values.h"
 #include "shell/screen_drawing.h"
 #include "shell/screen_widgets.h"
@@ -37,24 +38,31 @@ void TGame::Update_RepeatGameMenu() {
 }
 
 void TGame::StartFromLevelCode() {
-  const std::optional<LevelCodeParts> parts = ReadLevelCode(TrimBlanks(Widgets.levelCode->value));
-  if (!parts) {
+  const std::optional<GameCode> code = ReadGameCode(TrimBlanks(Widgets.levelCode->value));
+  if (!code) {
     ShowMessage("LEVELCODE_INVALID");
     return;
   }
   LevelCodeMessage.clear();
-  // The code's stone set when the theme has it.
-  CurrentSkin->SetActiveStoneSkin(CurrentSkin->HasStoneSet(parts->stone_set) ? parts->stone_set : 1);
+  const LevelCodeParts* parts = std::get_if<LevelCodeParts>(&*code);
+  // The code's stone set when the theme has it; a graded code names none,
+  // so the one in use stays when the theme can show it.
+  const int wanted = parts ? parts->stone_set : CurrentSkin->ActiveStoneSkin;
+  CurrentSkin->SetActiveStoneSkin(CurrentSkin->HasStoneSet(wanted) ? wanted : 1);
   const TStoneSkinPtr set = CurrentSkin->getActiveStoneSkin();
   MaxColors = set ? set->MaxColors : 0;
   StoneDisplaceX = set ? set->displaceX : 0;
   StoneDisplaceY = set ? set->displaceY : 0;
   InitStones();
-  const PuzzleSetup setup = CreateSudoku(parts->level, parts->seed);
+  if (parts) {
+    const PuzzleSetup setup = CreateSudoku(parts->level, parts->seed);
+    if (setup.status == GenerationStatus::kImpossible) ShowMessage("LEVELCODE_IMPOSSIBLE");
+  } else {
+    CreateGradedSudoku(std::get<logic::GradedCode>(*code));
+  }
   MixItScoreMulti = 1;
   MixItActivated = 0;
   MixItTimer = 0;
-  if (setup.status == GenerationStatus::kImpossible) ShowMessage("LEVELCODE_IMPOSSIBLE");
 }
 
 void TGame::Draw_RepeatGameMenu() {

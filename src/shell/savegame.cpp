@@ -4,7 +4,8 @@
 
 #include "drawing/files.h"
 #include "drawing/messages.h"
-#include "engine/level_code.h"
+#include "engine/graded_setup.h"
+#include "shell/game_code.h"
 #include "shell/savegame_checks.h"
 #include "support/xml_document.h"
 #include "support/xml_text_writer.h"
@@ -226,13 +227,20 @@ TSavedGame ReadRoot(const xmlNode& root) {
   if (Number(root, "version", 0, 1000) != kSaveGameVersion) throw Refused{"version " + drawing::LogValue(Text(root, "version"))};
   TSavedGame game;
   game.code = Text(root, "code");
-  const std::optional<LevelCodeParts> parts = ReadLevelCode(game.code);
-  if (!parts || game.code.size() > 12) throw Refused{"level code " + drawing::LogValue(game.code)};
-  // The level is the code's; the attribute only has to agree.
-  game.level = parts->level;
+  const std::optional<GameCode> code = ReadGameCode(game.code);
+  if (!code || game.code.size() > 12) throw Refused{"level code " + drawing::LogValue(game.code)};
+  if (const LevelCodeParts* parts = std::get_if<LevelCodeParts>(&*code)) {
+    // The level is the code's; the attribute only has to agree.
+    game.level = parts->level;
+    game.stoneSet = parts->stone_set;
+    game.seed = parts->seed;
+  } else {
+    game.graded = std::get<logic::GradedCode>(*code);
+    game.level = kGradedGameLevel;
+    game.stoneSet = Number(root, "stoneset", 1, 4);
+    game.seed = int(game.graded->seed);
+  }
   if (Number(root, "level", 1, 9) != game.level) throw Refused{"level and code differ"};
-  game.stoneSet = parts->stone_set;
-  game.seed = parts->seed;
   game.elapsed = Number(root, "elapsed", 0, kSaveGameMaxElapsedMs);
   ReadCells(root, game);
   ReadSolution(root, game);
@@ -264,6 +272,7 @@ std::string SavedGameText(const TSavedGame& game) {
   Set(root, "version", Num(kSaveGameVersion));
   Set(root, "code", game.code);
   Set(root, "level", Num(game.level));
+  if (game.graded) Set(root, "stoneset", Num(game.stoneSet));
   Set(root, "elapsed", Num(game.elapsed));
   for (int c = 0; c < 9; ++c)
     for (int r = 0; r < 9; ++r) {

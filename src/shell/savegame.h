@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/graded_puzzle.h"
 #include "engine/play_board.h"
 
 constexpr const char* kSaveGameFile = "savegame.xml";
@@ -43,10 +44,13 @@ struct TSavedStats {
 };
 
 struct TSavedGame {
-  std::string code;  // the level code as shown
+  std::string code;  // the level code or graded code as shown
   int level = 1;
-  int stoneSet = 1;  // both read from the code
+  int stoneSet = 1;  // both read from a level code
   int seed = 0;
+  // A graded game's code; its stone set is an attribute of its own, and its
+  // level the one graded games count as.
+  std::optional<logic::GradedCode> graded;
   int elapsed = 0;   // ms played
   int stoneSetFactor = 1;
   int showWrong = 0;

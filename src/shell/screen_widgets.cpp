@@ -7,6 +7,7 @@
 
 #include "presentation/game_skin.h"
 #include "shell/game.h"
+#include "shell/grade_choice.h"
 #include "shell/play_values.h"
 #include "shell/settings.h"
 #include "support/localization.h"
@@ -96,6 +97,7 @@ void CreateOptionMenuWidgets() {
   FillLanguageList(*lists.language);
   lists.language->OnChange_ = [](int id) {
     OnLanguageChosen(Widgets.lists, id, Language);
+    FillGradeList(*Widgets.gradeChoice);
     return 0;
   };
   // The theme picked waits for "Apply": a switch reloads every picture and
@@ -147,6 +149,10 @@ void CreateAddedScreenWidgets() {
   Widgets.howToNext = Button(520, 540, 150, "_NEXTPAGE", "HowToPlay", SmallImageFont);
   Widgets.lossStartAnyway = Button(220, 330, 175, "_STARTANYWAY", "SaveLossQuestion", SmallImageFont);
   Widgets.lossBack = Button(405, 330, 175, "_BACK", "SaveLossQuestion", SmallImageFont);
+  // Right of Mix It, under the level's description, above the stone sets.
+  Widgets.gradeChoice = TGUIDropDown::Create(410, 287, 160, 0, 1, 0, "_GRADE", 1, "GameMenu");
+  FillGradeList(*Widgets.gradeChoice);
+  Widgets.gradeChoice->SetActiveEntry(0);
 }
 
 }  // namespace
@@ -160,6 +166,15 @@ void CreateScreenWidgets() {
   CreateGameSetupWidgets();
   CreatePlayScreenWidgets();
   CreateAddedScreenWidgets();
+}
+
+void FillGradeList(TGUIDropDown& list) {
+  const int selected = list.ListPosClicked;
+  list.ClearEntries();
+  const auto texts = [](std::string_view key) { return Localization::GetString(std::string(key)); };
+  int id = 1;
+  for (const std::string& text : GradeChoiceTexts(texts)) list.AddEntry(text, id++);
+  if (selected >= 0 && selected < int(list.EntryList.size())) list.SetActiveEntry(selected);
 }
 
 void ShowConfiguredDisplay() {

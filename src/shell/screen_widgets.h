@@ -41,9 +41,14 @@ struct TScreenWidgets {
   TGUIButtonPtr howToPrevious, howToNext, howToClose;
   // Start menu: the question before a new puzzle replaces the saved game.
   TGUIButtonPtr lossStartAnyway, lossBack;
+  // Game menu: the grade a new puzzle is built to ("any": the slider's levels).
+  TGUIDropDownPtr gradeChoice;
 };
 
 extern TScreenWidgets Widgets;
+
+// The grade list's entries in the current language; the choice stays.
+void FillGradeList(TGUIDropDown& list);
 
 // In-game command buttons by position.
 enum InGameCommand { kNewGame = 0, kHint, kShowWrong, kSolve, kClearBoard, kSettings, kQuitToMenu };

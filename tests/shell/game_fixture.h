@@ -110,6 +110,7 @@ class GameTest : public ::testing::Test {
     PickerColumn = PickerRow = -1;
     Widgets.difficulty->actvalue = 0;
     Widgets.lists.mixIt->ListPosClicked = -1;
+    Widgets.gradeChoice->SetActiveEntry(0);
     for (const char* file : {"savegame.xml", "preferences.xml"}) drawing::DeleteFile(file);
   }
 

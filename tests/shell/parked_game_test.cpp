@@ -24,7 +24,7 @@ void StepPressingEscape() {
   drawing::Input().ReleaseKey(27);
 }
 
-enum class Ending { kBack, kEscapeDuringGeneration, kAttemptLimit, kProgramEndInMenu };
+enum class Ending { kBack, kEscapeDuringGeneration, kEscapeDuringGradedBuild, kAttemptLimit, kProgramEndInMenu };
 
 }  // namespace
 
@@ -35,6 +35,7 @@ TEST_F(GameTest, ANewGameThatDoesNotComeAboutGivesTheParkedGameBack) {
   } cases[] = {
       {"Back", Ending::kBack},
       {"Escape during the generation", Ending::kEscapeDuringGeneration},
+      {"Escape while a graded puzzle is built", Ending::kEscapeDuringGradedBuild},
       {"the generator's attempt limit", Ending::kAttemptLimit},
       {"program end in the menu", Ending::kProgramEndInMenu},
   };
@@ -58,6 +59,9 @@ TEST_F(GameTest, ANewGameThatDoesNotComeAboutGivesTheParkedGameBack) {
     const TGUIobject& start = *Widgets.gameStart;
     switch (c.ending) {
       case Ending::kBack: Click(*Widgets.gameBack); break;
+      case Ending::kEscapeDuringGradedBuild:
+        Widgets.gradeChoice->SetActiveEntry(2);  // Hard
+        [[fallthrough]];
       case Ending::kEscapeDuringGeneration:
         PointAt(start.x + start.width / 2, start.y + start.height / 2);
         Step();
@@ -89,6 +93,7 @@ TEST_F(GameTest, ANewGameThatDoesNotComeAboutGivesTheParkedGameBack) {
     EXPECT_EQ(FileBytes("savegame.xml"), parked) << c.what;
     Widgets.lists.mixIt->ListPosClicked = -1;
     Widgets.difficulty->actvalue = 0;
+    Widgets.gradeChoice->SetActiveEntry(0);
   }
   QuitGame = 0;
 }

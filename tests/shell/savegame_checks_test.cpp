@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/graded_setup.h"
 #include "engine/level_code.h"
 #include "engine/puzzle_setup.h"
 
@@ -48,6 +49,30 @@ TEST(SavedPuzzle, OnlyTheCodesOwnBoardBelongsToIt) {
     for (const TSavedGame* edited : {&other_level, &given_dropped, &given_added, &seed_zero})
       EXPECT_NE(PuzzleFault(*edited), std::nullopt) << level;
   }
+}
+
+TEST(SavedPuzzle, OnlyTheGradedCodesOwnBoardBelongsToIt) {
+  const logic::GradedCode code{logic::Grade::kMedium, 0x51A7};
+  const std::optional<CodePuzzle> puzzle = RegenerateGradedPuzzle(code);
+  ASSERT_TRUE(puzzle);
+  TSavedGame genuine = FreshSave(kGradedGameLevel, int(code.seed), *puzzle);
+  genuine.graded = code;
+  genuine.code = logic::FormGradedCode(code);
+  EXPECT_EQ(PuzzleFault(genuine), std::nullopt);
+
+  int gc = 0, gr = 0;
+  for (int c = 0; c < 9; ++c)
+    for (int r = 0; r < 9; ++r)
+      if (genuine.cells[c][r].state == kCellGiven) gc = c, gr = r;
+  TSavedGame given_dropped = genuine;
+  given_dropped.cells[gc][gr] = PlayCell{};
+  // The level code of the same level and seed is another puzzle.
+  TSavedGame as_level_game = genuine;
+  as_level_game.graded.reset();
+  TSavedGame other_seed = genuine;
+  other_seed.graded->seed += 1;
+  for (const TSavedGame* edited : {&given_dropped, &as_level_game, &other_seed})
+    EXPECT_NE(PuzzleFault(*edited), std::nullopt);
 }
 
 }  // namespace

@@ -51,6 +51,7 @@ void ExpectSame(const TSavedGame& a, const TSavedGame& b) {
   EXPECT_EQ(a.level, b.level);
   EXPECT_EQ(a.stoneSet, b.stoneSet);
   EXPECT_EQ(a.seed, b.seed);
+  EXPECT_EQ(a.graded, b.graded);
   EXPECT_EQ(a.elapsed, b.elapsed);
   EXPECT_EQ(a.stoneSetFactor, b.stoneSetFactor);
   EXPECT_EQ(a.showWrong, b.showWrong);
@@ -142,6 +143,13 @@ TEST(SaveGameText, EveryShapeOfARunningGameReadsBack) {
        }},
       {"Mix It never used", [](TSavedGame& g) { g.mixIt = TSavedMixIt{}; }},
       {"Mix It chosen, no shuffle yet", [](TSavedGame& g) { g.mixIt.untilNext = 0; }},
+      {"a graded game, its stone set apart from its code", [](TSavedGame& g) {
+         g.graded = logic::GradedCode{logic::Grade::kHard, 0x3F2A91};
+         g.code = "H-3F2A91";
+         g.level = 9;
+         g.seed = 0x3F2A91;
+         g.stoneSet = 3;
+       }},
       {"first stone set, no hints", [](TSavedGame& g) {
          g.stoneSetFactor = 1;
          g.showWrong = 0;
@@ -178,6 +186,9 @@ TEST(SaveGameText, DamagedAndHostileFilesAreRefusedWithAReason) {
       {"version no number", Altered("version=\"1\"", "version=\"1x\"")},
       {"level beside the code", Altered("level=\"6\"", "level=\"5\"")},
       {"code no code", Altered("code=\"247058E3\"", "code=\"12\"")},
+      {"a graded code without its stone set", Altered("code=\"247058E3\" level=\"6\"", "code=\"H-3F2A91\" level=\"9\"")},
+      {"a graded code below the top level",
+       Altered("code=\"247058E3\" level=\"6\"", "code=\"H-3F2A91\" level=\"6\" stoneset=\"1\"")},
       {"negative time", Altered("elapsed=\"83250\"", "elapsed=\"-5\"")},
       {"time past the int range", Altered("elapsed=\"83250\"", "elapsed=\"99999999999\"")},
       {"column out of range", Altered("<cell col=\"8\" row=\"8\"", "<cell col=\"9\" row=\"8\"")},
