@@ -36,8 +36,14 @@ install(FILES ${GRIDLET_PACKAGING}/licences/Vera.txt ${GRIDLET_PACKAGING}/licenc
         DESTINATION ${GRIDLET_DATA_DEST}/gfx)
 install(FILES ${GRIDLET_PACKAGING_OUT}/${GRIDLET_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${GRIDLET_PACKAGING_OUT}/${GRIDLET_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-foreach(size 48 64 128 256)
+foreach(size 48 64 128 256 512)
   install(FILES ${GRIDLET_ICON_DIR}/${size}.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+          RENAME ${GRIDLET_APP_ID}.png)
+endforeach()
+# The doubled folders of HiDPI desktops: SIZExSIZE@2 holds the picture of twice the size.
+foreach(size 48 64 128 256)
+  math(EXPR pixels "${size} * 2")
+  install(FILES ${GRIDLET_ICON_DIR}/${pixels}.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}@2/apps
           RENAME ${GRIDLET_APP_ID}.png)
 endforeach()
 install(FILES ${GRIDLET_PACKAGING_OUT}/gridlet.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)

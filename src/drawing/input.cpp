@@ -151,6 +151,7 @@ bool AppTerminate() {
 }
 
 bool WindowHidden() { return g_input.window_hidden; }
+int WindowExposures() { return g_input.exposures; }
 
 int MilliSecs() { return CurrentPlatform().Millis(); }
 void Delay(int ms) {

@@ -45,6 +45,8 @@ void SetDisplayLostHandler(void (*handler)());
 
 // True while the window is minimised or hidden (as of the last poll).
 bool WindowHidden();
+// How often the window was shown, uncovered or resized so far.
+int WindowExposures();
 
 // Milliseconds since start, counting up to 2^31 - 1 and then from 0 again
 // (engine/clock_math.h subtracts them); Delay sleeps.

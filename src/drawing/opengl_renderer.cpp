@@ -141,6 +141,7 @@ class OpenGLRenderer : public Renderer {
     g_window = window_;
     SDL_ShowWindow(window_);
     Input().window_hidden = false;
+    ++Input().exposures;  // a new window shows nothing yet
     SDL_GL_GetDrawableSize(window_, &width_, &height_);
     g_pixels_per_point = width > 0 && width_ > 0 ? double(width_) / double(width) : 1.0;
     if (!(g_pixels_per_point > 0)) g_pixels_per_point = 1.0;
@@ -499,6 +500,9 @@ void PumpWindowEvents(InputState& input) {
         } else if (e.window.event == SDL_WINDOWEVENT_SHOWN || e.window.event == SDL_WINDOWEVENT_RESTORED ||
                    e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_MAXIMIZED) {
           input.window_hidden = false;
+          ++input.exposures;
+        } else if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+          ++input.exposures;
         }
         break;
       default: break;

@@ -23,6 +23,9 @@ struct InputState {
   bool terminate = false;
   // Minimised or unmapped: nothing drawn can be seen.
   bool window_hidden = false;
+  // Counts the times the window was shown, uncovered or resized: what it
+  // showed may be gone, so a frame is due even where nothing changed.
+  int exposures = 0;
 
   // A side's Shift, Control or Alt also holds the generic code (16, 17,
   // 18) while either side is held.

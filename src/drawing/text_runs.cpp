@@ -1,6 +1,7 @@
 #include "drawing/text_runs.h"
 
 #include <utility>
+#include <vector>
 
 namespace drawing {
 
@@ -22,6 +23,10 @@ bool RecordingTextRuns() { return g_recording; }
 
 void NoteTextRun(TextRun run) {
   if (g_recording && run.x1 > run.x0 && run.y1 > run.y0) g_current.push_back(std::move(run));
+}
+
+void CoverTextRuns(int x0, int y0, int x1, int y1) {
+  std::erase_if(g_current, [&](const TextRun& r) { return r.x0 < x1 && x0 < r.x1 && r.y0 < y1 && y0 < r.y1; });
 }
 
 void EndTextRunFrame() {

@@ -20,6 +20,9 @@ void RecordTextRuns(bool on);
 bool RecordingTextRuns();
 // Called by DrawText for a run it drew.
 void NoteTextRun(TextRun run);
+// Called when something opaque is drawn over [x0, x1) x [y0, y1): the runs
+// drawn before it there are under it, not text the player reads.
+void CoverTextRuns(int x0, int y0, int x1, int y1);
 // Called when a frame is presented: its runs become the last frame's.
 void EndTextRunFrame();
 const std::vector<TextRun>& LastFrameTextRuns();

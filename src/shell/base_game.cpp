@@ -8,6 +8,7 @@
 #include "drawing/input.h"
 #include "drawing/messages.h"
 #include "engine/clock_math.h"
+#include "shell/frame_demand.h"
 #include "shell/loop_pacing.h"
 #include "widgets/game_graphics.h"
 #include "widgets/input_trackers.h"
@@ -24,6 +25,7 @@ constexpr int KEY_F12 = 123;
 int LastTime = 0;
 float UpdateAccumulator = 0;
 float DrawAccumulator = 0;
+TFrameDemand Demand;
 
 
 }  // namespace
@@ -75,11 +77,20 @@ int TBaseGame::GameLoop() {
     const int frames_started = drawing::MilliSecs();
     int frames_drawn = 0;
     while (frames_wanted && DrawAccumulator >= graphicdt) {
+      DrawAccumulator -= graphicdt;
+      const ScreenLook look{StillScreenDetail(),
+                            GameGraphics.MouseX(),
+                            GameGraphics.MouseY(),
+                            drawing::MouseDown(1) | drawing::MouseDown(2) << 1 | drawing::MouseDown(3) << 2,
+                            drawing::WindowExposures(),
+                            drawing::GraphicsWidth(),
+                            drawing::GraphicsHeight()};
+      if (!Demand.Wanted(StillScreen(), look, drawing::MilliSecs())) continue;
       Draw(1);
       DrawCursor();
       drawing::Flip(0);
+      Demand.Drawn(look, drawing::MilliSecs());
       if (KeyManager.IsHit(KEY_ESCAPE)) QuitGame = 1;
-      DrawAccumulator -= graphicdt;
       idle = false;
       // Frames that take longer to draw than the time they stand for would
       // pile up without end and starve input: the missed ones are dropped.

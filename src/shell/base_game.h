@@ -19,6 +19,12 @@ class TBaseGame {
   virtual ~TBaseGame() = default;
   virtual void Update() = 0;
   virtual void Draw(int flag) = 0;
+  // A still screen changes only with the pointer, the window and its detail
+  // (a number that differs between screens and whenever something else on
+  // the screen does), so its frames are drawn only when one of those
+  // changed (shell/frame_demand.h).
+  virtual bool StillScreen() const { return false; }
+  virtual int StillScreenDetail() const { return 0; }
 
   // Runs until QuitGame is 1 or the window is closed. Returns 0.
   int GameLoop();

@@ -62,4 +62,13 @@ void TGame::Draw(int flag) {
   if (GameState == GAME_HOWTOPLAY) Draw_HowToPlay();
 }
 
+// The start menu has no clock, fades or particles: only its buttons under
+// the pointer, the save-loss question and the Continue button change it.
+bool TGame::StillScreen() const { return GameState == GAME_STARTMENU; }
+
+int TGame::StillScreenDetail() const {
+  const int own = (SaveLossQuestion.IsOpen() ? 1 : 0) | (Play.saveOffered ? 2 : 0) | (Play.continueButton ? 4 : 0);
+  return GameState << 3 | own;
+}
+
 void TGame::Update_CreatingGame() {}

@@ -102,6 +102,8 @@ class TGame : public TBaseGame {
 
   void Draw(int flag) override;
   void Update() override;
+  bool StillScreen() const override;
+  int StillScreenDetail() const override;
   void Update_Logo();
   void Draw_Logo();
   void Update_InfoBox();

@@ -113,7 +113,7 @@ void TGame::DrawSaveLossQuestion() {
   drawing::SetAlpha(0.4f);
   drawing::DrawRect(0, 0, 800, 600);
   ResetDrawing();
-  DrawFrameBox(170, 225, 460, 160);
+  DrawOpaqueFrameBox(170, 225, 460, 160);
   const std::string question = Text("SAVELOSS_QUESTION");
   drawing::SetImageFont(FontBold16);
   DrawShadowedText(question, float(400 - drawing::TextWidth(question) / 2), 265, 2, 2, 0.5f);

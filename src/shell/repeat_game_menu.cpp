@@ -73,10 +73,8 @@ void TGame::Draw_RepeatGameMenu() {
     ResetDrawing();
     DrawSprite("startscreen");
   }
-  // Twice: a theme's box may be a little see-through, and the start menu's
-  // buttons behind it must not show.
-  DrawFrameBox(180, 180, 420, 220);
-  DrawFrameBox(180, 180, 420, 220);
+  // The start menu's buttons behind it must not show.
+  DrawOpaqueFrameBox(180, 180, 420, 220);
   DrawTitle(Text("REPEATGAME"), 390, 195);
   const TGUIinput& input = *Widgets.levelCode;
   drawing::SetImageFont(FontBold12);

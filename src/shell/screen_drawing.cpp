@@ -1,6 +1,7 @@
 #include "shell/screen_drawing.h"
 
 #include "drawing/graphics.h"
+#include "drawing/text_runs.h"
 #include "presentation/game_color.h"
 #include "presentation/game_skin.h"
 #include "presentation/px_sprite_pack.h"
@@ -18,6 +19,12 @@ void DrawSprite(const std::string& name, const std::string& text, const drawing:
 
 void DrawFrameBox(float x, float y, float width, float height) {
   Functions::DrawGFXRect(TGameSkin::FramePack(), x, y, width, height);
+}
+
+void DrawOpaqueFrameBox(float x, float y, float width, float height) {
+  DrawFrameBox(x, y, width, height);
+  DrawFrameBox(x, y, width, height);
+  drawing::CoverTextRuns(TruncToInt(x), TruncToInt(y), TruncToInt(x + width), TruncToInt(y + height));
 }
 
 void DrawTitle(const std::string& text, float centreX, float y) {

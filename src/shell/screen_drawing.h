@@ -13,6 +13,9 @@ TSpritesPtr Sprite(const std::string& name);
 void DrawSprite(const std::string& name, const std::string& text = "", const drawing::ImageFontPtr& font = nullptr);
 // A framed box from the theme's frame pictures.
 void DrawFrameBox(float x, float y, float width, float height);
+// The same box drawn twice, so that a theme's slightly see-through frame
+// hides what lies under a dialog (the text under it no longer counts as shown).
+void DrawOpaqueFrameBox(float x, float y, float width, float height);
 // A menu title in ImageFont at scale (0.65, 0.55), centred on centreX.
 void DrawTitle(const std::string& text, float centreX, float y);
 // Text drawn in black at shadowAlpha, offset by (dx, dy), then in white.

@@ -21,9 +21,12 @@ TGUIButtonPtr TGUIButton::Create(int x, int y, int width, unsigned char on, unsi
 
 namespace {
 
-constexpr float kHoverGlow = 0.45f;
+// Under the pointer the face deepens and held down deeper still, each step
+// plain to see; the light captions only gain contrast by it (a face lit up
+// under the pointer left them unreadable).
+constexpr int kHoverFace = 160;
 constexpr int kPressedShade = 215;
-constexpr int kPressedFace = 170;
+constexpr int kPressedFace = 70;
 
 }  // namespace
 
@@ -44,28 +47,16 @@ void TGUIButton::Draw() {
     on = 2;
     Clicked = 0;
   }
-  const int shade = mouseover ? 240 : 255;
-  // Held down, the face darkens like its caption, clearly apart from rest.
-  const int faceShade = on == 1 ? kPressedFace : shade;
+  const int faceShade = on == 1 ? kPressedFace : (on == 0 && mouseover ? kHoverFace : 255);
   drawing::SetColor(faceShade, faceShade, faceShade);
   DrawThreePartFrame(GUIResources.button, on, x, y, width, height, 2);
-  if (on == 0 && mouseover) {
-    // The face lights up under the pointer; the slight tint alone was not
-    // seen. Pressed, it shows its own darker face instead.
-    const int blend = drawing::GetBlend();
-    drawing::SetBlend(4);
-    drawing::SetAlpha(kHoverGlow);
-    DrawThreePartFrame(GUIResources.button, on, x, y, width, height, 2);
-    drawing::SetAlpha(1);
-    drawing::SetBlend(blend);
-  }
 
   const int textW = drawing::TextWidth(value);
   const int textH = drawing::TextHeight(value);
   const int captionX = textalign == 1 ? x + (width - textW) / 2 : x + 10;
   const int captionY = y - (textH - height) / 2 - 2;
   if (on == 0) {
-    drawing::SetColor(shade, shade, shade);
+    drawing::SetColor(255, 255, 255);
     drawing::DrawText(value, float(captionX - 2), float(captionY));
   } else {
     drawing::SetColor(kPressedShade, kPressedShade, kPressedShade);

@@ -170,12 +170,14 @@ appstreamcli validate --no-net "$prefix/share/metainfo/$APP_ID.metainfo.xml" > "
   { cat "$tmp/appstream.log"; fail "appstreamcli validate failed"; }
 grep -q "<release version=\"$VERSION\"" "$prefix/share/metainfo/$APP_ID.metainfo.xml" ||
   fail "the software-centre data does not name version $VERSION"
-for size in 48 64 128 256; do
-  icon="$prefix/share/icons/hicolor/${size}x$size/apps/$APP_ID.png"
-  [ -f "$icon" ] || fail "no ${size}px icon"
+# Folder and pixel size: the plain sizes, then the HiDPI folders at twice theirs.
+for entry in 48x48:48 64x64:64 128x128:128 256x256:256 512x512:512 48x48@2:96 64x64@2:128 128x128@2:256 256x256@2:512; do
+  folder="${entry%%:*}" size="${entry##*:}"
+  icon="$prefix/share/icons/hicolor/$folder/apps/$APP_ID.png"
+  [ -f "$icon" ] || fail "no $folder icon"
   read -r w h colours < <("$PNGINFO" "$icon")
-  [ "$w" = "$size" ] && [ "$h" = "$size" ] || fail "the ${size}px icon is ${w}x$h"
-  [ "$colours" -gt 50 ] || fail "the ${size}px icon looks blank"
+  [ "$w" = "$size" ] && [ "$h" = "$size" ] || fail "the $folder icon is ${w}x$h, not ${size}px"
+  [ "$colours" -gt 50 ] || fail "the $folder icon looks blank"
 done
 # The manual page renders without a warning and documents the commands.
 page="$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$prefix/share/man/man6/gridlet.6.gz" 2> "$tmp/man.err")"

@@ -3,8 +3,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "../drawing/manual_clock.h"
 #include "../drawing/temp_dir.h"
@@ -293,5 +295,62 @@ TEST_F(Loop, SleepsUntilTheNextDueUpdateAndDrawsNothingWhileHidden) {
     EXPECT_NEAR((clock->now - start) / 1000.0, 10.0, 0.1) << "hidden " << c.hidden;
     EXPECT_NEAR(game.frames, c.frames, 2) << "hidden " << c.hidden;
     EXPECT_LT(clock->sleeps, 1000) << "hidden " << c.hidden;
+  }
+}
+
+// A still screen (the start menu) draws when its look changes (the pointer
+// moves, a button is held, the window is uncovered, its own detail) and
+// otherwise once a second; a moving screen draws every frame.
+TEST_F(Loop, AStillScreenDrawsOnlyWhenItsLookChanges) {
+  class StillGame : public RecordingGame {
+   public:
+    using RecordingGame::RecordingGame;
+    bool still = true;
+    int detail = 0;
+    bool StillScreen() const override { return still; }
+    int StillScreenDetail() const override { return detail; }
+  };
+  struct Case {
+    const char* what;
+    bool still;
+    std::function<void(StillGame&)> change;  // done at updates 100, 250 and 400; null: nothing changes
+    int fewest, most;                        // frames in ten seconds
+  };
+  // Once a second, and a quarter of a second (8 frames) after the first
+  // frame and after each change.
+  const Case cases[] = {
+      {"nothing changes", true, nullptr, 17, 20},
+      {"the pointer moves", true, [](StillGame&) { drawing::Input().mouse_x += 5; }, 28, 45},
+      {"a button goes down or up",
+       true,
+       [](StillGame&) { drawing::Input().mouse_down[1] = !drawing::Input().mouse_down[1]; },
+       28,
+       45},
+      {"the window is uncovered", true, [](StillGame&) { ++drawing::Input().exposures; }, 28, 45},
+      {"the screen's detail", true, [](StillGame& g) { ++g.detail; }, 28, 45},
+      {"a moving screen", false, nullptr, 299, 301},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    StillGame game(clock_);
+    game.still = c.still;
+    game.detail = 1000;  // apart from the case before, so the first frame is drawn
+    std::vector<int> framesAfterChange;
+    game.on_update = [&](int n) {
+      if (c.change && (n == 100 || n == 250 || n == 400)) {
+        c.change(game);
+        framesAfterChange.push_back(game.frames);
+      }
+      if (c.change && (n == 402 || n == 252 || n == 102)) {
+        EXPECT_GT(game.frames, framesAfterChange.back()) << "update " << n;
+      }
+      if (n == 600) QuitGame = 1;
+    };
+    TBaseGame::ResetLoopTiming();
+    QuitGame = 0;
+    game.GameLoop();
+    EXPECT_GE(game.frames, c.fewest);
+    EXPECT_LE(game.frames, c.most);
+    drawing::Input().mouse_down[1] = false;
   }
 }

@@ -9,9 +9,10 @@
 
 namespace baker {
 
-// The sizes the desktop asks for; each is drawn at its own size, not scaled,
-// so the small ones stay crisp.
-inline constexpr int kAppIconSizes[] = {48, 64, 128, 256};
+// The sizes the desktop asks for, at 1x and (96 to 512) for its doubled
+// HiDPI folders; each is drawn at its own size, not scaled, so the small ones
+// stay crisp and the large ones sharp.
+inline constexpr int kAppIconSizes[] = {48, 64, 96, 128, 256, 512};
 
 Canvas AppIcon(const Palette& p, int size);
 

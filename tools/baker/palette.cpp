@@ -28,13 +28,15 @@ Palette BasePalette() {
   return p;
 }
 
-// Frosty blues and white with a cool cyan accent.
+// Frosty blues and white with a cool cyan accent. The faces that carry light
+// text (buttons, panels and so the framed boxes) are a shade deeper than the
+// sky, so that text on them reads at a contrast ratio above 4.5.
 Palette WinterPalette() {
   Palette p;
   p.bgTop = Rgb8(92, 132, 172);
   p.bgBottom = Rgb8(30, 52, 84);
   p.bgGlow = Rgb8(150, 190, 222);
-  p.panel = Rgb8(92, 128, 164);
+  p.panel = Rgb8(80, 114, 150);
   p.panelDeep = Rgb8(28, 48, 76);
   p.well = Rgb8(26, 44, 70);
   p.slot = Rgb8(44, 68, 100);
@@ -42,8 +44,8 @@ Palette WinterPalette() {
   p.frameBottom = Rgb8(150, 182, 212);
   p.accent = Rgb8(136, 220, 246);
   p.accentDeep = Rgb8(58, 140, 186);
-  p.button = Rgb8(84, 124, 164);
-  p.buttonDeep = Rgb8(50, 84, 124);
+  p.button = Rgb8(70, 106, 144);
+  p.buttonDeep = Rgb8(44, 74, 110);
   p.stoneTop = Rgb8(250, 253, 255);
   p.stoneBottom = Rgb8(208, 224, 240);
   p.ink = Rgb8(30, 56, 92);

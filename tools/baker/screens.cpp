@@ -105,6 +105,12 @@ Canvas PlayBackground(const Palette& p, Decor decor) {
     for (int cy : kCellY) slots.push_back(Box(float(cx) + 1.5f, float(cy) + 1.5f, float(cx) + 48.5f, float(cy) + 47.5f, 8));
   Recessed(c, Union(std::move(slots)), 75, 549, p.slot, Scaled(p.slot, 0.9f), 0.5f);
 
+  if (decor == Decor::Winter) {
+    // The title strip carries the grade line in light text: a little dusk
+    // over the bright winter sky keeps it readable.
+    Mask strip = Rasterize(kScreenW, kScreenH, Box(-10, -10, 810, 70));
+    c.Fill(strip, Linear(0, 0, 0, 70, {{0.0f, Rgb8(8, 12, 24, 82)}, {0.65f, Rgb8(8, 12, 24, 62)}, {1.0f, Rgb8(8, 12, 24, 0)}}));
+  }
   TypeFace title(VeraBoldPath(), 22);
   DrawLabel(c, title, "Gridlet", 487, 42, Align::Centre, Solid(WithAlpha(p.cream, 0.55f)), Rgb8(8, 8, 12, 120), 0, 2,
             1.5f);
