@@ -104,3 +104,24 @@ TEST(BackgroundWriter, EndsOnlyWhenEverythingQueuedIsWrittenAndLogsFailures) {
   ASSERT_EQ(log.size(), 1u);
   EXPECT_EQ(log[0], "could not write " + dir / "missing/c.xml");
 }
+
+// Failed writes and removals are counted, each once; writes that succeed and
+// removals of files already gone are not.
+TEST(BackgroundWriter, CountsWritesAndRemovalsThatFailed) {
+  TempDir dir;
+  SetPrintHook([](const std::string&) {});
+  BackgroundWriter writer(DurableFileOps::System());
+  writer.Write(dir / "missing/c.xml", "c");
+  writer.Write(dir / "kept.xml", "k");
+  writer.Remove(dir / "never.xml");
+  writer.Flush();
+  EXPECT_EQ(writer.Failures(), 1) << "the write into a missing folder";
+  DurableFileOps refusing = DurableFileOps::System();
+  refusing.unlink = [](const std::string&) { return -1; };
+  writer.UseFileOps(refusing);
+  writer.Remove(dir / "kept.xml");
+  writer.Flush();
+  SetPrintHook(nullptr);
+  EXPECT_EQ(writer.Failures(), 2) << "the refused removal";
+  EXPECT_EQ(Contents(dir / "kept.xml"), "k");
+}

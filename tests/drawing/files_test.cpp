@@ -71,6 +71,31 @@ TEST(Files, TruncatedReadsAndHugeLengthsStaySmall) {
   EXPECT_FALSE(Stream::Open(dir.str(), true, false)) << "a folder is no stream";
 }
 
+// The limit holds for what is read, not only for the size the file gave
+// when it was opened: a file of the kernel's (size 0, bytes on reading)
+// stands for a file that grows after the check.
+TEST(Files, WholeFileReadsStopAtTheLimit) {
+  TempDir dir;
+  std::ofstream(dir / "ten.bin", std::ios::binary) << "0123456789";
+  ASSERT_EQ(std::filesystem::file_size("/proc/self/status"), 0u);
+  const struct {
+    std::string path;
+    long limit;
+    bool read;
+  } cases[] = {
+      {dir / "ten.bin", 10, true},
+      {dir / "ten.bin", 9, false},
+      {"/proc/self/status", 100, false},
+      {"/proc/self/status", 1 << 20, true},
+  };
+  for (const auto& c : cases) {
+    std::string out = "stale";
+    EXPECT_EQ(ReadWholeFile(c.path, out, c.limit), c.read) << c.path << " " << c.limit;
+    EXPECT_EQ(out.empty(), !c.read) << c.path << " " << c.limit;
+    EXPECT_LE(long(out.size()), c.limit) << c.path;
+  }
+}
+
 TEST(Files, AtomicWritesReplaceWholeFilesOnly) {
   TempDir dir;
   ASSERT_TRUE(WriteFileAtomically(dir / "f.txt", "first"));

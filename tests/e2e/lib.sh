@@ -18,17 +18,15 @@ fail() {
   exit 1
 }
 
-# Starts the game in a fresh work folder inside its own Xvfb screen and
-# gives its window the focus. Sets work, game (pid) and window; cleans up
-# on exit. An argument names the keyboard layout (setxkbmap) to type with.
-start_game_in_xvfb() {
-  local layout="${1:-}"
-  work="$(e2e_workdir)"
+# Starts an Xvfb screen of the given size (default 1024x768x24) for the
+# work folder in `work`. Sets DISPLAY and xvfb; removes both on exit.
+start_xvfb() {
+  local screen="${1:-1024x768x24}"
   # A random display number; another one when that one is taken.
   local attempt
   for attempt in 1 2 3 4 5; do
     export DISPLAY=":$((100 + RANDOM % 800))"
-    Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp > /dev/null 2>&1 &
+    Xvfb "$DISPLAY" -screen 0 "$screen" -nolisten tcp > /dev/null 2>&1 &
     xvfb=$!
     for _ in $(seq 50); do
       kill -0 "$xvfb" 2> /dev/null || break
@@ -39,13 +37,18 @@ start_game_in_xvfb() {
   done
   trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
   kill -0 "$xvfb" 2> /dev/null || fail "Xvfb did not start"
-  if [ -n "$layout" ]; then
-    setxkbmap "$layout" || fail "setxkbmap $layout failed"
-    layout_active=0
-    # Some X servers take the request without changing their keymap.
-    xkbcomp -xkb "$DISPLAY" "$work/.keymap" 2> /dev/null
-    grep -q "^xkb_symbols.*+$layout[+(\"]" "$work/.keymap" && layout_active=1
-  fi
+}
+
+# Ends the Xvfb screen and removes the work folder before the script ends.
+stop_xvfb() {
+  kill "$xvfb" 2> /dev/null || true
+  wait "$xvfb" 2> /dev/null || true
+  rm -rf "$work"
+}
+
+# Starts the game in `work` on the running Xvfb screen and gives its window
+# the focus. Sets game (pid) and window.
+start_game_in_window() {
   cd "$work"
   LIBGL_ALWAYS_SOFTWARE=1 "$GRIDLET_BIN" > game.log 2>&1 &
   game=$!
@@ -53,6 +56,23 @@ start_game_in_xvfb() {
   # No window manager runs: give the window the focus ourselves, then send
   # real (XTEST) input, which SDL takes like a user's.
   xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
+}
+
+# Starts the game in a fresh work folder inside its own Xvfb screen and
+# gives its window the focus. Sets work, game (pid) and window; cleans up
+# on exit. An argument names the keyboard layout (setxkbmap) to type with.
+start_game_in_xvfb() {
+  local layout="${1:-}"
+  work="$(e2e_workdir)"
+  start_xvfb
+  if [ -n "$layout" ]; then
+    setxkbmap "$layout" || fail "setxkbmap $layout failed"
+    layout_active=0
+    # Some X servers take the request without changing their keymap.
+    xkbcomp -xkb "$DISPLAY" "$work/.keymap" 2> /dev/null
+    grep -q "^xkb_symbols.*+$layout[+(\"]" "$work/.keymap" && layout_active=1
+  fi
+  start_game_in_window
 }
 
 # Waits for the game started by start_game_in_xvfb to end and fails unless

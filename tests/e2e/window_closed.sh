@@ -60,9 +60,7 @@ play_a_move
 xdotool windowclose "$window"
 expect_clean_exit
 expect_saved_at_the_end "window closed from outside"
-kill "$xvfb" 2> /dev/null || true
-wait "$xvfb" 2> /dev/null || true
-rm -rf "$work"
+stop_xvfb
 
 # 2. The game's connection to the X server cut by the server.
 start_game_in_xvfb

@@ -13,28 +13,13 @@ cd "$work"
 printf 'wait %s\nmove 700 580\nwait 2\nshot one.png\nquit\n' "$LOGO_UPDATES" > one.script
 run_headless one.script one.log
 
-for attempt in 1 2 3 4 5; do
-  export DISPLAY=":$((100 + RANDOM % 800))"
-  Xvfb "$DISPLAY" -screen 0 1600x1200x24 -nolisten tcp > /dev/null 2>&1 &
-  xvfb=$!
-  for _ in $(seq 50); do
-    kill -0 "$xvfb" 2> /dev/null || break
-    xdpyinfo > /dev/null 2>&1 && break
-    sleep 0.1
-  done
-  kill -0 "$xvfb" 2> /dev/null && xdpyinfo > /dev/null 2>&1 && break
-done
-trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
-kill -0 "$xvfb" 2> /dev/null || fail "Xvfb did not start"
+start_xvfb 1600x1200x24
 
 sed -e 's|<screenwidth>.*</screenwidth>|<screenwidth>1600</screenwidth>|' \
   -e 's|<screenheight>.*</screenheight>|<screenheight>1200</screenheight>|' \
   -e 's|<fullscreen>.*</fullscreen>|<fullscreen>1</fullscreen>|' \
   -e 's|<colordepth>.*</colordepth>|<colordepth>32</colordepth>|' -i settings.xml
-LIBGL_ALWAYS_SOFTWARE=1 "$GRIDLET_BIN" > game.log 2>&1 &
-game=$!
-window="$(timeout 20 xdotool search --sync --name '^Gridlet' | head -n 1)" || fail "no game window appeared"
-xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
+start_game_in_window
 # Past the logo (about 6 s of updates; more on a loaded machine).
 sleep 12
 xdotool mousemove 1400 1160
@@ -52,10 +37,5 @@ awk -v l="$layout" 'BEGIN { exit !(l < 10) }' || fail "the screen differs from t
 awk -v d="$dense" -v s="$stretched" 'BEGIN { exit !(d >= 1.5 * s) }' ||
   fail "detail $dense is not 1.5 times the stretched 1x shot's $stretched"
 xdotool keydown Escape; sleep 0.2; xdotool keyup Escape
-set +e
-timeout 10 tail --pid="$game" -f /dev/null
-wait "$game"
-code=$?
-set -e
-[ "$code" = 0 ] || { cat game.log; fail "Escape ended the game with exit code $code"; }
+expect_clean_exit
 echo "window test (dense full screen): ok"

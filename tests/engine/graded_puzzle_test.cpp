@@ -59,6 +59,25 @@ TEST(GradedPuzzle, HasTheGradeAskedForAndComesBackFromItsCode) {
   EXPECT_NE(MakeGradedPuzzle({Grade::kHard, 7})->solution, MakeGradedPuzzle({Grade::kHard, 8})->solution);
 }
 
+// A code shared between players names one puzzle in every version: the
+// grid the seed draws first, its removal orders, the grade's ceiling.
+TEST(GradedPuzzle, ACodeGivesTheSamePuzzleInEveryVersion) {
+  const struct {
+    const char* code;
+    const char* givens;
+  } cases[] = {
+      {"M-1", ".4..8..7.8.......4.27..6...6..253798..3.9.4..598741..6...8..32.4.......9.8..3..4."},
+      {"H-3F2A91", ".7...5.648..4..7.5.....31.........839...1...674.........87.....4.7..8..121.3...4."},
+  };
+  for (const auto& c : cases) {
+    const std::optional<GradedPuzzle> made = MakeGradedPuzzle(*ReadGradedCode(c.code));
+    ASSERT_TRUE(made) << c.code;
+    std::string givens;
+    for (uint8_t digit : made->givens) givens += digit ? char('0' + digit) : '.';
+    EXPECT_EQ(givens, c.givens) << c.code << " after " << made->attempts << " orders";
+  }
+}
+
 TEST(GradedPuzzle, TheProgressCallbackStopsTheSearch) {
   int calls = 0;
   const auto stop_at_once = [&](int attempt) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -155,6 +156,25 @@ TEST_F(PuzzleSetupTest, FreshSeedsWrapInsideTheCodeRange) {
   while (CreatePuzzle(9, seed).status != GenerationStatus::kAccepted) ++seed;
   EXPECT_EQ(Game().seed, seed);
   EXPECT_EQ(Game().fresh_seeds.NextBase(5000), 777);
+}
+
+// The millisecond clock turns negative after about 25 days of uptime; the
+// base still lies in the code range, whether it comes from the clock or
+// from the seed tried last.
+TEST(FreshSeedSequence, BasesStayInTheCodeRange) {
+  constexpr int kRange = FreshSeedSequence::kRange;
+  const struct {
+    int value, base;
+  } cases[] = {
+      {0, 0}, {kRange - 1, kRange - 1}, {kRange, 0}, {kRange + 40, 40}, {-1, kRange - 1},
+      {-kRange, 0}, {-kRange - 5, kRange - 5}, {INT_MIN, INT_MIN % kRange + kRange},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(FreshSeedSequence{}.NextBase(c.value), c.base) << "clock " << c.value;
+    FreshSeedSequence tried;
+    tried.Tried(c.value);
+    EXPECT_EQ(tried.NextBase(123), c.base) << "tried " << c.value;
+  }
 }
 
 TEST_F(PuzzleSetupTest, FailedGenerationLeavesTheMapsAlone) {

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 
@@ -50,6 +52,8 @@ class GameTest : public ::testing::Test {
     StartUp();
     Skin() = CurrentSkin;
     Host() = std::make_shared<TGameSudokuHost>();
+    StartSettings() = TSettingsGlobals::Now();
+    StartSettingsFile() = FileBytes("settings.xml");
   }
 
   void SetUp() override {
@@ -61,11 +65,16 @@ class GameTest : public ::testing::Test {
     if (!drawing::GraphicsOpen()) {
       ASSERT_TRUE(drawing::Graphics(800, 600, 0, 60, 0));
     }
+    StartSettings().Restore();
+    std::ofstream("settings.xml", std::ios::binary | std::ios::trunc) << StartSettingsFile();
+    // An applied resolution reopened the graphics at another size.
+    if (drawing::GraphicsWidth() != 800 || drawing::GraphicsHeight() != 600) {
+      ASSERT_TRUE(drawing::Graphics(800, 600, 0, 60, 0));
+    }
     GameGraphics.Set(800, 600, 150, 0);
     if (Localization::Languages().empty()) ScanLanguages("lang");
-    Localization::SetLanguage("english");
-    CurrentSkin = Skin();
-    CurrentSkin->SetActiveStoneSkin(1);
+    RestoreLookAndLanguage();
+    ShowConfiguredDisplay();
     StoneSetFactor = 1;
     SetSudokuHost(Host());
     drawing::FlushKeys();
@@ -114,7 +123,59 @@ class GameTest : public ::testing::Test {
     for (const char* file : {"savegame.xml", "preferences.xml"}) drawing::DeleteFile(file);
   }
 
+  // The start-up theme with its own fonts and images (a theme switch leaves
+  // another theme's fonts in the game), in English throughout: the stone
+  // sets' captions too, which a language pick renews.
+  static void RestoreLookAndLanguage() {
+    CurrentSkin = Skin();
+    if (ThemeHost* host = CurrentThemeHost()) host->SetGameFonts(CurrentSkin->SmallImageFont, CurrentSkin->ImageFont);
+    TGameSkin::RefreshImages();
+    CurrentSkin->SetActiveStoneSkin(1);
+    const auto english = std::find(LanguageFiles.begin(), LanguageFiles.end(), "english");
+    if (english != LanguageFiles.end()) {
+      OnLanguageChosen(Widgets.lists, int(english - LanguageFiles.begin()), Language);
+    } else {
+      Localization::SetLanguage("english");
+      Language = "english";
+    }
+  }
+
+  // The settings' globals as the game started with them.
+  struct TSettingsGlobals {
+    int width, height, fullscreen, renderer, colorDepth, graphicsDepth, refreshRate;
+    std::string player, language, skinPath;
+    static TSettingsGlobals Now() {
+      return {ScreenWidth, ScreenHeight, Fullscreen, DirectXMode, ColorDepth, GraphicsDepth, RefreshRate,
+              PlayerName, Language, SkinPath};
+    }
+    void Restore() const {
+      ScreenWidth = width;
+      ScreenHeight = height;
+      Fullscreen = fullscreen;
+      DirectXMode = renderer;
+      ColorDepth = colorDepth;
+      GraphicsDepth = graphicsDepth;
+      RefreshRate = refreshRate;
+      PlayerName = player;
+      Language = language;
+      SkinPath = skinPath;
+    }
+  };
+  static TSettingsGlobals& StartSettings() {
+    static TSettingsGlobals values{};
+    return values;
+  }
+  static std::string& StartSettingsFile() {
+    static std::string bytes;
+    return bytes;
+  }
+
   void TearDown() override {
+    // A test's own disk (a stuck or failing one) must not write the next test's saves.
+    if (Game) {
+      Game->Saves.Flush();
+      Game->Saves.UseFileOps(drawing::DurableFileOps::System());
+    }
     drawing::SetPlatform(nullptr);
     drawing::SetForcedSoftware(false);
     std::filesystem::current_path(Outside());

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstring>
+#include <functional>
 #include <mutex>
 
 #include "drawing/messages.h"
@@ -363,6 +364,22 @@ TEST_F(PlayKeysTest, MovesNeverWaitForTheDiskAndContinueTakesTheLatestSave) {
     return ::fsync(fd);
   };
   Game->Saves.UseFileOps(stuck);
+  const auto unstick = [&] {
+    {
+      std::lock_guard lock(mutex);
+      open = true;
+    }
+    opened.notify_all();
+  };
+  // However the test ends, the writer is done with this frame's locals before they go.
+  struct Finally {
+    std::function<void()> run;
+    ~Finally() { run(); }
+  } const done{[&] {
+    unstick();
+    Game->Saves.Flush();
+    Game->Saves.UseFileOps(drawing::DurableFileOps::System());
+  }};
   StartLevelOne();
   int c = 0, r = 0;
   EmptyCell(c, r);
@@ -370,11 +387,7 @@ TEST_F(PlayKeysTest, MovesNeverWaitForTheDiskAndContinueTakesTheLatestSave) {
   const auto start = std::chrono::steady_clock::now();
   for (const int digit : {'3', '4', '5', '6'}) Key(digit);
   const auto moving = std::chrono::steady_clock::now() - start;
-  {
-    std::lock_guard lock(mutex);
-    open = true;
-  }
-  opened.notify_all();
+  unstick();
   EXPECT_LT(moving, std::chrono::seconds(2)) << "four moves waited for the disk";
 
   Click(*Widgets.inGame[kQuitToMenu]);
@@ -383,7 +396,6 @@ TEST_F(PlayKeysTest, MovesNeverWaitForTheDiskAndContinueTakesTheLatestSave) {
   ASSERT_EQ(GameState, GAME_RUNNING);
   EXPECT_EQ(PlayMaps.Map[c][r][0], 6) << "Continue read the save of the last move";
   EXPECT_LE(syncs, 3 * 2) << "saves that were overtaken while waiting were still written";
-  Game->Saves.UseFileOps(drawing::DurableFileOps::System());
 }
 
 TEST_F(PlayKeysTest, ContinueWithNothingUndoneBringsBackTheWholeHistory) {

@@ -81,6 +81,29 @@ TEST_F(Trackers, HeldButtonGoesHitDownDownUp) {
   EXPECT_EQ(mouse_.getStatus(1), 0) << "other buttons are untouched";
 }
 
+// Left, right and middle each keep a cycle of their own; numbers no button
+// has read as untouched and take no reset.
+TEST_F(Trackers, EachOfTheThreeButtonsHasItsOwnCycle) {
+  auto& in = drawing::Input();
+  for (int button = 1; button <= 3; ++button) {
+    drawing::FlushMouse();
+    mouse_ = TMouseManager{};
+    in.PressButton(button);
+    mouse_.changeStatus(0);
+    for (int other = 1; other <= 3; ++other)
+      EXPECT_EQ(mouse_.IsHit(other), other == button ? 1 : 0) << "pressed " << button << ", asked " << other;
+    in.ReleaseButton(button);
+    mouse_.changeStatus(0);
+    EXPECT_TRUE(mouse_.isUp(button)) << button;
+    EXPECT_TRUE(mouse_.isTap(button)) << button;
+  }
+  for (int button : {-1, 0, 4, 1000}) {
+    EXPECT_EQ(mouse_.getStatus(button), KEY_STATE_NORMAL) << button;
+    EXPECT_EQ(mouse_.isTap(button), 0) << button;
+    EXPECT_EQ(mouse_.resetKey(button), KEY_STATE_UP) << button;
+  }
+}
+
 TEST_F(Trackers, ResetButtonIsConsumedUntilANewPress) {
   auto& in = drawing::Input();
   in.PressButton(1);
