@@ -129,11 +129,18 @@ std::optional<GradedPuzzle> MakeGradedPuzzle(const GradedCode& code, const Grade
         puzzle = before;
         continue;
       }
-      if (rating.grade == target) {
+      // Any grid is already Easy, so an Easy puzzle takes every removal the
+      // order allows; harder grades stop as soon as they are reached.
+      if (rating.grade == target && target != Grade::kEasy) {
         result.givens = puzzle;
         result.rating = rating;
         return result;
       }
+    }
+    if (target == Grade::kEasy) {
+      result.givens = puzzle;
+      result.rating = Rate(puzzle, target);
+      return result;
     }
   }
 }

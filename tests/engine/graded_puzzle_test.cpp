@@ -34,7 +34,7 @@ TEST(GradedCode, FormsReadsAndRefuses) {
 }
 
 TEST(GradedPuzzle, HasTheGradeAskedForAndComesBackFromItsCode) {
-  for (Grade grade : {Grade::kMedium, Grade::kHard, Grade::kExpert})
+  for (Grade grade : {Grade::kEasy, Grade::kMedium, Grade::kHard, Grade::kExpert})
     for (uint32_t seed : {1u, 4242u}) {
       SCOPED_TRACE(std::string(GradeName(grade)) + " " + std::to_string(seed));
       const GradedCode code{grade, seed};
@@ -45,12 +45,15 @@ TEST(GradedPuzzle, HasTheGradeAskedForAndComesBackFromItsCode) {
       std::array<uint8_t, kCells> solution{};
       ASSERT_EQ(CountSolutions(made->givens, 2, &solution), 1);
       EXPECT_EQ(solution, made->solution);
+      int givens = 0;
       for (int c = 0; c < kCells; ++c) {
+        givens += made->givens[c] != 0;
         if (made->givens[c]) {
           EXPECT_EQ(made->givens[c], made->solution[c]);
         }
         EXPECT_EQ(made->givens[c] != 0, made->givens[80 - c] != 0);  // symmetric through the centre
       }
+      EXPECT_LE(givens, 45) << "a puzzle to solve, not a nearly filled grid";
       const std::optional<GradedPuzzle> again = MakeGradedPuzzle(*ReadGradedCode(FormGradedCode(code)));
       ASSERT_TRUE(again);
       EXPECT_EQ(again->givens, made->givens);
