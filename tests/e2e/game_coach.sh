@@ -30,6 +30,16 @@ run_headless explain.script explain.log
 [ -z "$(player_digits)" ] || fail "showing a step placed digits: $(player_digits)"
 check_shot coach_explain.png
 
+# The same explanation in the other theme and language.
+cp settings.xml shipped_settings.xml
+sed -e 's|<language>english</language>|<language>german</language>|' \
+  -e 's|<skin>themes/base</skin>|<skin>themes/winter</skin>|' shipped_settings.xml > settings.xml
+sed 's/coach_explain.png/coach_explain_winter_german.png/' explain.script > explain_german.script
+rm -f savegame.xml
+run_headless explain_german.script explain_german.log
+check_shot coach_explain_winter_german.png
+cp shipped_settings.xml settings.xml
+
 {
   echo "wait $LOGO_UPDATES"
   start_from_code "$LEVEL6_CODE"
