@@ -3,6 +3,7 @@
 #include <string>
 
 #include "game_fixture.h"
+#include "shell/savegame.h"
 
 namespace {
 
@@ -132,4 +133,46 @@ TEST_F(GameTest, TimeOnTheStartMenuIsNoPlayTime) {
   Step(3600);
   Game->SaveAtProgramEnd();
   EXPECT_EQ(FileBytes("savegame.xml"), saved);
+}
+
+// Mix It's next shuffle keeps its distance from the play clock however the
+// player steps away and comes back, and time under the settings is play
+// time that the save at program end holds.
+TEST_F(GameTest, EveryWayAwayKeepsTheNextShuffleAndThePlayTime) {
+  GameState = GAME_GAMEMENU;
+  Widgets.difficulty->actvalue = 0;
+  Widgets.lists.mixIt->ListPosClicked = 1;  // every minute
+  Click(*Widgets.gameStart);
+  ASSERT_EQ(GameState, GAME_RUNNING);
+  Step(600);
+  ASSERT_NE(Game->MixItTimer, 0);
+  const auto untilShuffle = [] { return Game->MixItTimer - GameClock::now; };
+  const int distance = untilShuffle();
+  ASSERT_LT(distance, 55000);
+
+  Click(*Widgets.inGame[kNewGame]);
+  ASSERT_TRUE(Game->Suspended.Active());
+  Step(600);
+  Click(*Widgets.gameBack);
+  ASSERT_EQ(GameState, GAME_RUNNING);
+  EXPECT_NEAR(untilShuffle(), distance, 100) << "after the game menu and Back";
+
+  Click(*Widgets.inGame[kQuitToMenu]);
+  ASSERT_EQ(GameState, GAME_STARTMENU);
+  GameClock::now += 3600000;
+  Step();
+  Click(*Game->Play.continueButton);
+  ASSERT_EQ(GameState, GAME_RUNNING);
+  EXPECT_NEAR(untilShuffle(), distance, 200) << "after Quit and Continue an hour later";
+
+  const int played = GameClock::now - GameStartTime;
+  Click(*Widgets.inGame[kSettings]);
+  ASSERT_EQ(GameState, GAME_OPTIONMENU);
+  Step(600);
+  Game->SaveAtProgramEnd();
+  Game->Saves.Flush();
+  const std::optional<TSavedGame> saved = LoadSavedGameFile("savegame.xml");
+  ASSERT_TRUE(saved);
+  EXPECT_GE(saved->elapsed, played + 9900) << "ten seconds under the settings are play time";
+  Widgets.lists.mixIt->ListPosClicked = -1;
 }
