@@ -24,70 +24,55 @@ int TSuspendedGame::Resume(int now) {
 
 static_assert(std::tuple_size_v<decltype(TRunningGameView::mapping)> == kSymbolSlots);
 
+namespace {
+
+// One list of every value a parked game keeps, each paired with its place in
+// the view: parking and restoring walk the same list, so neither can miss a
+// value the other has. `move(live, kept)` copies one way or the other.
+template <typename Game, typename View, typename Move>
+void EachKeptValue(Game& game, View& view, Move move) {
+  move(CurrentLevel, view.level);
+  move(game.MaxColors, view.maxColors);
+  move(StoneSetFactor, view.stoneSetFactor);
+  move(StoneDisplaceX, view.stoneDisplaceX);
+  move(StoneDisplaceY, view.stoneDisplaceY);
+  move(ShowWrongTurns, view.showWrong);
+  move(GameStartTime, view.gameStartTime);
+  if (game.Sudoku) {
+    TSudoku& s = *game.Sudoku;
+    move(s.seed, view.seed);
+    move(s.stats_usedturns, view.usedTurns);
+    move(s.stats_lastturntime, view.lastTurnTime);
+    move(s.stats_givenhints, view.givenHints);
+    move(s.stats_wrongfields, view.wrongFields);
+    move(s.stats_gametime, view.gameTime);
+    move(s.stats_longestturntime, view.longestTurn);
+    move(s.stats_averageturntime, view.averageTurn);
+    move(s.stats_usedundos, view.usedUndos);
+  }
+  move(game.MixItActivated, view.mixItActivated);
+  move(game.MixItTime, view.mixItTime);
+  move(game.MixItScoreMulti, view.mixItScoreMulti);
+  move(game.MixItTimer, view.mixItTimer);
+  move(game.ReplaceStonesActive, view.sweepActive);
+  move(game.ReplaceStonesPosition, view.sweepPosition);
+  move(game.ReplaceStonesTimer, view.sweepTimer);
+  move(game.ReplaceStones, view.mapping);
+  move(game.ReplaceStonesPreview, view.preview);
+}
+
+}  // namespace
+
 TRunningGameView TGame::RunningGameView() const {
   TRunningGameView view;
-  view.level = CurrentLevel;
   view.stoneSet = CurrentSkin ? CurrentSkin->ActiveStoneSkin : 1;
-  view.maxColors = MaxColors;
-  view.stoneSetFactor = StoneSetFactor;
-  view.stoneDisplaceX = StoneDisplaceX;
-  view.stoneDisplaceY = StoneDisplaceY;
-  view.showWrong = ShowWrongTurns;
-  view.gameStartTime = GameStartTime;
-  if (Sudoku) {
-    const TSudoku& s = *Sudoku;
-    view.seed = s.seed;
-    view.usedTurns = s.stats_usedturns;
-    view.lastTurnTime = s.stats_lastturntime;
-    view.givenHints = s.stats_givenhints;
-    view.wrongFields = s.stats_wrongfields;
-    view.gameTime = s.stats_gametime;
-    view.longestTurn = s.stats_longestturntime;
-    view.averageTurn = s.stats_averageturntime;
-    view.usedUndos = s.stats_usedundos;
-  }
-  view.mixItActivated = MixItActivated;
-  view.mixItTime = MixItTime;
-  view.mixItScoreMulti = MixItScoreMulti;
-  view.mixItTimer = MixItTimer;
-  view.sweepActive = ReplaceStonesActive;
-  view.sweepPosition = ReplaceStonesPosition;
-  view.sweepTimer = ReplaceStonesTimer;
-  view.mapping = ReplaceStones;
-  view.preview = ReplaceStonesPreview;
+  EachKeptValue(*this, view, [](const auto& live, auto& kept) { kept = live; });
   return view;
 }
 
 void TGame::RestoreRunningGame(const TRunningGameView& view) {
-  CurrentLevel = view.level;
   if (CurrentSkin) CurrentSkin->SetActiveStoneSkin(view.stoneSet);
-  MaxColors = view.maxColors;
-  StoneSetFactor = view.stoneSetFactor;
-  StoneDisplaceX = view.stoneDisplaceX;
-  StoneDisplaceY = view.stoneDisplaceY;
-  ShowWrongTurns = view.showWrong;
-  GameStartTime = view.gameStartTime;
-  if (Sudoku) {
-    TSudoku& s = *Sudoku;
-    s.seed = view.seed;
-    s.stats_usedturns = view.usedTurns;
-    s.stats_lastturntime = view.lastTurnTime;
-    s.stats_givenhints = view.givenHints;
-    s.stats_wrongfields = view.wrongFields;
-    s.stats_gametime = view.gameTime;
-    s.stats_longestturntime = view.longestTurn;
-    s.stats_averageturntime = view.averageTurn;
-    s.stats_usedundos = view.usedUndos;
-  }
-  MixItActivated = view.mixItActivated;
-  MixItTime = view.mixItTime;
-  MixItScoreMulti = view.mixItScoreMulti;
-  MixItTimer = view.mixItTimer;
-  ReplaceStonesActive = view.sweepActive;
-  ReplaceStonesPosition = view.sweepPosition;
-  ReplaceStonesTimer = view.sweepTimer;
-  ReplaceStones = view.mapping;
-  ReplaceStonesPreview = view.preview;
+  EachKeptValue(*this, view, [](auto& live, const auto& kept) { live = kept; });
 }
 
 bool TGame::GameOnScreen() const {
