@@ -231,10 +231,11 @@ class GameTest : public ::testing::Test {
   static void Click(const TGUIobject& widget) { Click(widget.x + widget.width / 2, widget.y + widget.height / 2); }
 
   // A fresh level-1 puzzle from the game menu, ready to play.
-  static void StartLevelOne() {
+  // `mixItEntry` picks Mix It's list entry (1: every minute), -1 none.
+  static void StartLevelOne(int mixItEntry = -1) {
     GameState = GAME_GAMEMENU;
     Widgets.difficulty->actvalue = 0;
-    Widgets.lists.mixIt->ListPosClicked = -1;
+    Widgets.lists.mixIt->ListPosClicked = mixItEntry;
     Click(*Widgets.gameStart);
     ASSERT_EQ(GameState, GAME_RUNNING);
     GameFinished = 0;

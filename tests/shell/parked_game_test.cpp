@@ -139,11 +139,7 @@ TEST_F(GameTest, TimeOnTheStartMenuIsNoPlayTime) {
 // player steps away and comes back, and time under the settings is play
 // time that the save at program end holds.
 TEST_F(GameTest, EveryWayAwayKeepsTheNextShuffleAndThePlayTime) {
-  GameState = GAME_GAMEMENU;
-  Widgets.difficulty->actvalue = 0;
-  Widgets.lists.mixIt->ListPosClicked = 1;  // every minute
-  Click(*Widgets.gameStart);
-  ASSERT_EQ(GameState, GAME_RUNNING);
+  StartLevelOne(1);  // Mix It every minute
   Step(600);
   ASSERT_NE(Game->MixItTimer, 0);
   const auto untilShuffle = [] { return Game->MixItTimer - GameClock::now; };

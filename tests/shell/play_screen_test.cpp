@@ -185,11 +185,7 @@ TEST_F(GameTest, CommandsShowWrongTurnsClearTheBoardAndStartAnew) {
 }
 
 TEST_F(GameTest, MixItShufflesAMinuteAfterTheFirstPlayUpdateAndSweepsTheBoard) {
-  GameState = GAME_GAMEMENU;
-  Widgets.difficulty->actvalue = 0;
-  Widgets.lists.mixIt->ListPosClicked = 1;  // every minute
-  Click(*Widgets.gameStart);
-  ASSERT_EQ(GameState, GAME_RUNNING);
+  StartLevelOne(1);  // Mix It every minute
   Game->ReplaceStonesActive = 0;
   const size_t texts = TTextEffect::All().Size();
   Step();
