@@ -133,8 +133,7 @@ int TSudoku::GenerateSudoku(int level, int fixed_seed) {
 
 GenerationResult TSudoku::RunGeneration(int level, int fixed_seed) {
   TSudokuHost& host = SudokuHost();
-  stats_usedturns = stats_lastturntime = stats_givenhints = stats_wrongfields = 0;
-  stats_gametime = stats_longestturntime = stats_usedundos = 0;
+  ResetStats();
   host.SetCurrentLevel(level);
   const int t0 = host.MilliSecs();
 

@@ -34,8 +34,7 @@ std::optional<logic::GradedPuzzle> SetUpGradedGame(const logic::GradedCode& code
     }
   TSudoku::CopyMapArray("map2backup");
   TSudoku& sudoku = host.GameSudoku();
-  sudoku.stats_usedturns = sudoku.stats_lastturntime = sudoku.stats_givenhints = sudoku.stats_wrongfields = 0;
-  sudoku.stats_gametime = sudoku.stats_longestturntime = sudoku.stats_usedundos = 0;
+  sudoku.ResetStats();
   sudoku.seed = int(code.seed);
   host.SetCurrentLevel(kGradedGameLevel);
   host.SetGameStartTime(host.MilliSecs());

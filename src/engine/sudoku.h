@@ -79,6 +79,11 @@ class TSudoku {
   std::shared_ptr<TSudoku> Copy() const;
   void CopyFrom(const TSudoku& other);
   void ClearFields();
+  // A new game's statistics: no turns, hints, mistakes or time yet.
+  void ResetStats() {
+    stats_usedturns = stats_lastturntime = stats_givenhints = stats_wrongfields = 0;
+    stats_gametime = stats_longestturntime = stats_usedundos = 0;
+  }
 
   // The player's maps.
   void SolveMap();
