@@ -113,7 +113,7 @@ int TSudoku::GiveHint(int showEffect) {
   maps.Map[x][y][1] = showEffect != 0 ? 2 : 1;
 
   TSudoku& game = host.GameSudoku();
-  ++game.stats_givenhints;
+  CountOne(game.stats_givenhints);
   game.UpdateStats(1);
   host.SetFinished(QuorbelIsSolved(0));
   return 0;
@@ -122,7 +122,7 @@ int TSudoku::GiveHint(int showEffect) {
 void TSudoku::UpdateStats(int kind) {
   if (kind != 1) return;
   TSudokuHost& host = SudokuHost();
-  ++stats_usedturns;
+  CountOne(stats_usedturns);
   if (stats_lastturntime == 0) stats_lastturntime = host.GameStartTime();
   const int since_last = ClockDifference(host.MilliSecs(), stats_lastturntime);
   if (since_last > stats_longestturntime) stats_longestturntime = since_last;

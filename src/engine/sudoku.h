@@ -66,6 +66,12 @@ class TSudoku {
   int stats_longestturntime = 0;
   int stats_averageturntime = 0;
   int stats_usedundos = 0;
+  // Hints, turns and undos stop here instead of running into the int's
+  // end: a game played for ever still saves a number its save takes back.
+  static constexpr int kStatsCountLimit = 1000000000;
+  static void CountOne(int& counter) {
+    if (counter < kStatsCountLimit) ++counter;
+  }
   // Carries the fresh seeds on from one generation to the next.
   FreshSeedSequence fresh_seeds;
 

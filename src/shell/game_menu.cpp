@@ -12,6 +12,7 @@
 #include "shell/grade_choice.h"
 #include "shell/play_values.h"
 #include "shell/screen_drawing.h"
+#include "shell/score_factors.h"
 #include "shell/screen_widgets.h"
 #include "shell/settings.h"
 #include "support/functions.h"
@@ -23,12 +24,6 @@ int ActiveMaxColors() {
   const TStoneSkinPtr set = CurrentSkin ? CurrentSkin->getActiveStoneSkin() : nullptr;
   return set ? set->MaxColors : 0;
 }
-
-struct MixItChoice {
-  int multi, time;
-};
-// Positions 1 to 4 of the Mix It list: every 1, 2, 3 and 5 minutes.
-constexpr MixItChoice kMixItChoices[4] = {{10, 60000}, {6, 120000}, {4, 180000}, {2, 300000}};
 
 constexpr int kFreshGradedSeeds = 0xFFFFFF;
 
@@ -53,7 +48,7 @@ void TGame::Update_GameMenu() {
     if (!Widgets.stoneSets[size_t(n - 1)]->GetClicks()) continue;
     CurrentSkin->SetActiveStoneSkin(n);
     MaxColors = ActiveMaxColors();
-    StoneSetFactor = n == 2 ? 3 : 1;
+    StoneSetFactor = StoneSetFactorOf(n);
   }
   if (Widgets.gameStart->GetClicks()) {
     SetGameState(GAME_CREATINGGAME);
@@ -76,7 +71,7 @@ void TGame::StartFromGameMenu() {
     CurrentSkin->SetActiveStoneSkin(1);
     MaxColors = ActiveMaxColors();
     StoneDisplaceX = StoneDisplaceY = 0;
-    StoneSetFactor = 1;
+    StoneSetFactor = StoneSetFactorOf(1);
     set = CurrentSkin->getActiveStoneSkin();
   }
   if (set) {
@@ -85,8 +80,8 @@ void TGame::StartFromGameMenu() {
   }
   const int position = Widgets.lists.mixIt->ListPosClicked;
   if (position >= 1 && position <= 4) {
-    MixItScoreMulti = kMixItChoices[position - 1].multi;
-    MixItTime = kMixItChoices[position - 1].time;
+    MixItScoreMulti = kMixItChoices[size_t(position - 1)].multi;
+    MixItTime = kMixItChoices[size_t(position - 1)].time;
     MixItActivated = 1;
   } else {
     MixItScoreMulti = 1;

@@ -79,7 +79,7 @@ void TGame::AfterPlayerMove() {
 
 void TGame::UndoMove() {
   if (GameFinished != 0 || !Play.board.Undo()) return;
-  ++Sudoku->stats_usedundos;
+  TSudoku::CountOne(Sudoku->stats_usedundos);
   AfterPlayerMove();
 }
 
@@ -156,7 +156,7 @@ void TGame::AskCoach() {
   switch (Play.coach.Ask(Play.board, PlayMaps.SolutionMap)) {
     case TCoach::Press::kExplained:
       // Every explanation shown is a hint, by the score's reckoning.
-      ++Sudoku->stats_givenhints;
+      TSudoku::CountOne(Sudoku->stats_givenhints);
       Sudoku->UpdateStats(1);
       SaveRunningGame();
       break;

@@ -9,6 +9,8 @@
 #include "shell/game_code.h"
 #include "shell/play_values.h"
 #include "shell/savegame.h"
+#include "shell/savegame_fields.h"
+#include "shell/score_factors.h"
 #include "shell/screen_widgets.h"
 
 namespace {
@@ -37,26 +39,20 @@ void TGame::SaveRunningGame() {
   game.seed = Play.seed;
   game.graded = Play.graded;
   game.code = FormGameCode(game.level, game.stoneSet, game.seed, game.graded);
+  // Beyond the reader's twelve days the writer saves twelve days.
   game.elapsed = std::max(0, MsBetween(GameStartTime, now));
-  game.stoneSetFactor = Play.stoneSetFactor;
-  game.showWrong = ShowWrongTurns;
+  for (const TSaveNumber& number : SaveNumbers())
+    if (number.live) number.set(game, number.live(*this));
   for (int c = 0; c < 9; ++c)
     for (int r = 0; r < 9; ++r) {
       game.cells[c][r] = Play.board.Cell(c, r);
       game.solution[c][r] = PlayMaps.SolutionMap[c][r][0];
     }
   TSavedMixIt& mix = game.mixIt;
-  mix.active = MixItActivated;
-  mix.interval = MixItTime;
-  mix.multi = MixItScoreMulti;
   mix.untilNext = MixItTimer == 0 ? 0 : std::clamp(MsBetween(now, MixItTimer), 0, std::max(MixItTime, 0));
-  mix.sweepActive = ReplaceStonesActive;
-  mix.sweepPosition = ReplaceStonesPosition;
   mix.mapping = ReplaceStones;
   mix.preview = ReplaceStonesPreview;
-  const TSudoku& sudoku = *Sudoku;
-  game.stats = TSavedStats{sudoku.stats_givenhints,     sudoku.stats_usedturns, sudoku.stats_longestturntime,
-                           sudoku.stats_averageturntime, sudoku.stats_usedundos, sudoku.stats_lastturntime != 0};
+  game.stats.turnClockStarted = Sudoku->stats_lastturntime != 0;
   game.history = Play.board.History();
   game.historyPosition = Play.board.HistoryPosition();
   game.selectedColumn = Play.board.SelectedColumn();
@@ -99,16 +95,13 @@ bool TGame::ContinueSavedGame() {
   StoneDisplaceX = set ? set->displaceX : 0;
   StoneDisplaceY = set ? set->displaceY : 0;
   // A set the theme lacks came back as set 1, which scores as set 1.
-  StoneSetFactor = CurrentSkin->ActiveStoneSkin == game.stoneSet ? game.stoneSetFactor : 1;
+  StoneSetFactor = StoneSetFactorOf(CurrentSkin->ActiveStoneSkin);
   CurrentLevel = game.level;
 
+  for (const TSaveNumber& number : SaveNumbers())
+    if (number.live) number.live(*this) = number.get(game);
   TSudoku& sudoku = *Sudoku;
   sudoku.seed = game.seed;
-  sudoku.stats_givenhints = game.stats.givenHints;
-  sudoku.stats_usedturns = game.stats.usedTurns;
-  sudoku.stats_longestturntime = game.stats.longestTurn;
-  sudoku.stats_averageturntime = game.stats.averageTurn;
-  sudoku.stats_usedundos = game.stats.usedUndos;
   GameStartTime = ClockAdd(now, -game.elapsed);
   if (GameStartTime == 0) GameStartTime = ClockAdd(0, -1);  // 0 means no game; a millisecond is not worth it
   // The turn clock only ever holds the start time, once a hint set it.
@@ -134,9 +127,6 @@ bool TGame::ContinueSavedGame() {
   Play.keyboardUsed = game.keyboardUsed != 0;
 
   const TSavedMixIt& mix = game.mixIt;
-  MixItActivated = mix.active;
-  MixItTime = mix.interval;
-  MixItScoreMulti = mix.multi;
   MixItTimer = mix.untilNext == 0 ? 0 : LaterMs(now, mix.untilNext);
   const int symbols = std::clamp(MaxColors, 0, kSymbolSlots - 1);
   InitStones();
@@ -144,8 +134,6 @@ bool TGame::ContinueSavedGame() {
   if (IsPermutation(mix.mapping, symbols) && IsPermutation(mix.preview, symbols)) {
     ReplaceStones = mix.mapping;
     ReplaceStonesPreview = mix.preview;
-    ReplaceStonesActive = mix.sweepActive;
-    ReplaceStonesPosition = mix.sweepPosition;
   } else {
     ReplaceStonesActive = 0;
     ReplaceStonesPosition = 0;
@@ -153,7 +141,6 @@ bool TGame::ContinueSavedGame() {
 
   GameFinished = 0;
   GameScore = 0;
-  ShowWrongTurns = game.showWrong;
   if (ShowWrongTurns) Widgets.inGame[kShowWrong]->manualState = 1;
   Widgets.inGame[kShowWrong]->on = ShowWrongTurns;
   PickerOpen = 0;

@@ -7,6 +7,7 @@
 #include "shell/game.h"
 #include "shell/game_code.h"
 #include "shell/play_values.h"
+#include "shell/score_factors.h"
 #include "shell/screen_drawing.h"
 #include "shell/screen_widgets.h"
 #include "support/functions.h"
@@ -53,6 +54,8 @@ void TGame::StartFromLevelCode() {
   MaxColors = set ? set->MaxColors : 0;
   StoneDisplaceX = set ? set->displaceX : 0;
   StoneDisplaceY = set ? set->displaceY : 0;
+  // Scored as the same game started from the game menu.
+  StoneSetFactor = StoneSetFactorOf(CurrentSkin->ActiveStoneSkin);
   InitStones();
   if (parts) {
     const PuzzleSetup setup = CreateSudoku(parts->level, parts->seed);

@@ -1,12 +1,14 @@
 #include "shell/savegame.h"
 
-#include <climits>
+#include <algorithm>
+#include <cstring>
 
 #include "drawing/files.h"
 #include "drawing/messages.h"
 #include "engine/graded_setup.h"
 #include "shell/game_code.h"
 #include "shell/savegame_checks.h"
+#include "shell/savegame_fields.h"
 #include "support/xml_document.h"
 #include "support/xml_text_writer.h"
 
@@ -32,6 +34,15 @@ std::string NumberList(const std::array<int, 15>& slots) {
   std::string text;
   for (size_t i = 1; i < slots.size(); ++i) text += (i > 1 ? " " : "") + Num(slots[i]);
   return text;
+}
+
+// The element's numbers of the one list, written as the reader takes them.
+void WriteNumbers(const xmlNodePtr& node, const char* element, const TSavedGame& game) {
+  for (const TSaveNumber& number : SaveNumbers()) {
+    if (std::strcmp(number.element, element) != 0) continue;
+    const int value = number.derived ? number.derived(game) : std::clamp(number.get(game), number.low, number.high);
+    Set(node, number.attribute, Num(value));
+  }
 }
 
 // --- reading ---
@@ -123,6 +134,20 @@ bool ValidSolution(const int (&solution)[9][9]) {
   return true;
 }
 
+void ReadNumbers(const xmlNode& node, const char* element, TSavedGame& game) {
+  for (const TSaveNumber& number : SaveNumbers())
+    if (std::strcmp(number.element, element) == 0)
+      number.set(game, Number(node, number.attribute, number.low, number.high));
+}
+
+// A file whose score factors are not the ones its game gives was made by
+// hand: it would score as another game.
+void CheckDerivedNumbers(const TSavedGame& game) {
+  for (const TSaveNumber& number : SaveNumbers())
+    if (number.derived && number.get(game) != number.derived(game))
+      throw Refused{std::string(number.element) + " " + number.attribute + " is not the game's"};
+}
+
 void ReadCells(const xmlNode& root, TSavedGame& game) {
   bool seen[9][9] = {};
   int count = 0;
@@ -164,13 +189,9 @@ void ReadMixIt(const xmlNode& root, TSavedGame& game) {
   const xmlNodePtr node = root.FindChild("mixit");
   if (!node) throw Refused{"no mixit"};
   TSavedMixIt& mix = game.mixIt;
-  mix.active = Number(*node, "active", 0, 1);
-  mix.interval = Number(*node, "interval", 0, 3600000);
+  ReadNumbers(*node, "mixit", game);
   if (mix.active && mix.interval == 0) throw Refused{"mixit interval 0"};
-  mix.multi = Number(*node, "multi", 1, 10);
-  mix.untilNext = Number(*node, "next", 0, mix.interval);
-  mix.sweepActive = Number(*node, "sweep", 0, 1);
-  mix.sweepPosition = Number(*node, "position", 0, 81);
+  if (mix.untilNext > mix.interval) throw Refused{"mixit next past its interval"};
   mix.mapping = SlotList(Text(*node, "mapping"));
   mix.preview = SlotList(Text(*node, "preview"));
 }
@@ -178,16 +199,7 @@ void ReadMixIt(const xmlNode& root, TSavedGame& game) {
 void ReadStats(const xmlNode& root, TSavedGame& game) {
   const xmlNodePtr node = root.FindChild("stats");
   if (!node) throw Refused{"no stats"};
-  TSavedStats& stats = game.stats;
-  stats.givenHints = Number(*node, "hints", 0, kSaveGameMaxCount);
-  stats.usedTurns = Number(*node, "turns", 0, kSaveGameMaxCount);
-  stats.longestTurn = Number(*node, "longest", 0, INT_MAX);
-  stats.averageTurn = Number(*node, "average", 0, INT_MAX);
-  stats.usedUndos = Number(*node, "undos", 0, INT_MAX);
-  stats.turnClockStarted = Number(*node, "turnclock", 0, 1);
-  game.stoneSetFactor = Number(*node, "stonefactor", 1, 3);
-  if (game.stoneSetFactor == 2) throw Refused{"stone set factor 2"};
-  game.showWrong = Number(*node, "showwrong", 0, 1);
+  ReadNumbers(*node, "stats", game);
 }
 
 void ReadHistory(const xmlNode& root, TSavedGame& game) {
@@ -217,9 +229,7 @@ void ReadHistory(const xmlNode& root, TSavedGame& game) {
 void ReadSelection(const xmlNode& root, TSavedGame& game) {
   const xmlNodePtr node = root.FindChild("selection");
   if (!node) return;
-  game.selectedColumn = Number(*node, "col", 0, 8);
-  game.selectedRow = Number(*node, "row", 0, 8);
-  game.keyboardUsed = Number(*node, "keyboard", 0, 1);
+  ReadNumbers(*node, "selection", game);
 }
 
 TSavedGame ReadRoot(const xmlNode& root) {
@@ -241,13 +251,14 @@ TSavedGame ReadRoot(const xmlNode& root) {
     game.seed = int(game.graded->seed);
   }
   if (Number(root, "level", 1, 9) != game.level) throw Refused{"level and code differ"};
-  game.elapsed = Number(root, "elapsed", 0, kSaveGameMaxElapsedMs);
+  ReadNumbers(root, "savegame", game);
   ReadCells(root, game);
   ReadSolution(root, game);
   ReadMixIt(root, game);
   ReadStats(root, game);
   ReadHistory(root, game);
   ReadSelection(root, game);
+  CheckDerivedNumbers(game);
   if (const std::optional<std::string> fault = HistoryFault(game)) throw Refused{*fault};
   return game;
 }
@@ -273,7 +284,7 @@ std::string SavedGameText(const TSavedGame& game) {
   Set(root, "code", game.code);
   Set(root, "level", Num(game.level));
   if (game.graded) Set(root, "stoneset", Num(game.stoneSet));
-  Set(root, "elapsed", Num(game.elapsed));
+  WriteNumbers(root, "savegame", game);
   for (int c = 0; c < 9; ++c)
     for (int r = 0; r < 9; ++r) {
       const PlayCell& cell = game.cells[c][r];
@@ -289,32 +300,12 @@ std::string SavedGameText(const TSavedGame& game) {
     for (int c = 0; c < 9; ++c) digits += char('0' + game.solution[c][r]);
   Set(root->AddNode("solution", AS_CHILD), "digits", digits);
 
-  const TSavedMixIt& mix = game.mixIt;
   const xmlNodePtr mixit = root->AddNode("mixit", AS_CHILD);
-  Set(mixit, "active", Num(mix.active));
-  Set(mixit, "interval", Num(mix.interval));
-  Set(mixit, "multi", Num(mix.multi));
-  Set(mixit, "next", Num(mix.untilNext));
-  Set(mixit, "sweep", Num(mix.sweepActive));
-  Set(mixit, "position", Num(mix.sweepPosition));
-  Set(mixit, "mapping", NumberList(mix.mapping));
-  Set(mixit, "preview", NumberList(mix.preview));
-
-  const TSavedStats& s = game.stats;
-  const xmlNodePtr stats = root->AddNode("stats", AS_CHILD);
-  Set(stats, "hints", Num(s.givenHints));
-  Set(stats, "turns", Num(s.usedTurns));
-  Set(stats, "longest", Num(s.longestTurn));
-  Set(stats, "average", Num(s.averageTurn));
-  Set(stats, "undos", Num(s.usedUndos));
-  Set(stats, "turnclock", Num(s.turnClockStarted));
-  Set(stats, "stonefactor", Num(game.stoneSetFactor));
-  Set(stats, "showwrong", Num(game.showWrong));
-
-  const xmlNodePtr selection = root->AddNode("selection", AS_CHILD);
-  Set(selection, "col", Num(game.selectedColumn));
-  Set(selection, "row", Num(game.selectedRow));
-  Set(selection, "keyboard", Num(game.keyboardUsed));
+  WriteNumbers(mixit, "mixit", game);
+  Set(mixit, "mapping", NumberList(game.mixIt.mapping));
+  Set(mixit, "preview", NumberList(game.mixIt.preview));
+  WriteNumbers(root->AddNode("stats", AS_CHILD), "stats", game);
+  WriteNumbers(root->AddNode("selection", AS_CHILD), "selection", game);
 
   const xmlNodePtr history = root->AddNode("history", AS_CHILD);
   Set(history, "position", Num(static_cast<long long>(game.historyPosition)));
@@ -377,4 +368,3 @@ std::optional<TSavedGame> LoadSavedGameFile(const std::string& path) {
 
 bool SavedGameFileExists(const std::string& path) { return drawing::FileType(path) == drawing::FILETYPE_FILE; }
 
-void RemoveSavedGameFile(const std::string& path) { drawing::DeleteFile(path); }

@@ -10,6 +10,7 @@
 
 #include "engine/graded_puzzle.h"
 #include "engine/play_board.h"
+#include "engine/sudoku.h"
 
 constexpr const char* kSaveGameFile = "savegame.xml";
 constexpr int kSaveGameVersion = 1;
@@ -17,16 +18,18 @@ constexpr int kSaveGameVersion = 1;
 constexpr long kSaveGameMaxBytes = 8L * 1024 * 1024;
 constexpr size_t kSaveGameMaxMoves = 200000;
 // Counters grow without a rule's bound ("Clear board" takes hint stones
-// back, so hints may be taken again); this only keeps their sums exact.
-constexpr int kSaveGameMaxCount = 1000000000;
+// back, so hints may be taken again); the game stops them here, which keeps
+// their sums exact.
+constexpr int kSaveGameMaxCount = TSudoku::kStatsCountLimit;
 // Twelve days: far beyond a real game, and well inside what the clock
-// arithmetic of the play screen handles exactly.
+// arithmetic of the play screen handles exactly. A game open for longer is
+// saved with twelve days.
 constexpr int kSaveGameMaxElapsedMs = 12 * 24 * 3600 * 1000;
 
 struct TSavedMixIt {
   int active = 0;
   int interval = 0;    // ms between two shuffles
-  int multi = 1;       // score multiplier
+  int multi = 1;       // score multiplier; the reader takes only the one the interval gives
   int untilNext = 0;   // ms left until the next shuffle; 0 = not scheduled yet
   int sweepActive = 0;
   int sweepPosition = 0;
@@ -52,7 +55,7 @@ struct TSavedGame {
   // level the one graded games count as.
   std::optional<logic::GradedCode> graded;
   int elapsed = 0;   // ms played
-  int stoneSetFactor = 1;
+  int stoneSetFactor = 1;  // the reader takes only the one the stone set gives
   int showWrong = 0;
   PlayCell cells[9][9] = {};  // [column][row]
   int solution[9][9] = {};
@@ -69,6 +72,8 @@ struct TSavedGame {
 // "135" for the notes 1, 3 and 5; empty for none.
 std::string NoteDigits(NoteSet notes);
 
+// Numbers past what the reader takes are written at their limit, and the
+// score's factors as the game's own state gives them.
 std::string SavedGameText(const TSavedGame& game);
 // The game in the text, or nothing with the reason in `why`. The history
 // is replayed in full (see HistoryFault).
@@ -82,4 +87,3 @@ bool WriteSavedGameFile(const TSavedGame& game, const std::string& path);
 std::optional<TSavedGame> LoadSavedGameFile(const std::string& path);
 // Whether a file is there to offer; it is checked in full when continued.
 bool SavedGameFileExists(const std::string& path);
-void RemoveSavedGameFile(const std::string& path);

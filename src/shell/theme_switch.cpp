@@ -5,6 +5,7 @@
 #include "presentation/game_skin.h"
 #include "shell/game.h"
 #include "shell/play_values.h"
+#include "shell/score_factors.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ void TGame::TakeStoneSetOfTheme(int previousSet) {
   }
   if (set == previousSet) return;
   // Fell back to set 1: the score factor, the code and the save say so.
-  StoneSetFactor = set == 2 ? 3 : 1;
+  StoneSetFactor = StoneSetFactorOf(set);
   Play.stoneSet = set;
   Play.stoneSetFactor = StoneSetFactor;
   SaveRunningGame();

@@ -102,8 +102,32 @@ TEST_F(GameTest, CodeWithAStoneSetOutsideOneToFourPlaysWithSetOne) {
     ASSERT_EQ(GameState, GAME_RUNNING) << stone_digit;
     EXPECT_EQ(CurrentSkin->ActiveStoneSkin, 1);
     EXPECT_EQ(Game->Sudoku->FCells, board);
-    // A game from a code keeps the factor last chosen in the game menu.
-    EXPECT_EQ(StoneSetFactor, 3);
+    // The factor is the one of the set shown, not the one chosen before.
+    EXPECT_EQ(StoneSetFactor, 1);
+  }
+}
+
+// A code's game scores as the same game started from the game menu: the
+// stone-set factor is the one of the code's set, whatever was chosen before.
+TEST_F(GameTest, ACodesGameScoresWithTheFactorOfItsOwnStoneSet) {
+  const struct {
+    int chosenSet;
+    std::string code;
+    int factor;
+  } cases[] = {
+      {1, "1F5BE", 3},  // level 1, stone set 2
+      {2, FormLevelCode(1, 1, 8446), 1},
+      {4, FormLevelCode(1, 2, 8446), 3},
+  };
+  for (const auto& c : cases) {
+    GameState = GAME_GAMEMENU;
+    Click(*Widgets.stoneSets[size_t(c.chosenSet - 1)]);
+    StartLevelOne();
+    OpenRepeatMenu(c.code);
+    Click(*Widgets.repeatStart);
+    ASSERT_EQ(GameState, GAME_RUNNING) << c.code;
+    EXPECT_EQ(StoneSetFactor, c.factor) << c.code;
+    EXPECT_EQ(Game->Play.stoneSetFactor, c.factor) << c.code << ": the save's factor";
   }
 }
 

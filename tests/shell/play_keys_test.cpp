@@ -180,6 +180,33 @@ TEST_F(PlayKeysTest, ControlZUndoesAndCountsAndControlYOrShiftZRedo) {
   EXPECT_EQ(PlayMaps.Map[c][r][0], 4);
 }
 
+// A counter at its limit stays there, so the next save still reads back.
+TEST_F(PlayKeysTest, CountersStopAtTheirLimitAndTheSaveStillReads) {
+  const struct {
+    const char* what;
+    int TSudoku::*counter;
+    std::function<void()> move;
+  } cases[] = {
+      {"Ctrl+Z", &TSudoku::stats_usedundos, [] { Key('Z', {kControl}); }},
+      {"the hint button's hint", &TSudoku::stats_givenhints, [] { Click(*Widgets.inGame[kHint]); }},
+      {"the hint button's turn", &TSudoku::stats_usedturns, [] { Click(*Widgets.inGame[kHint]); }},
+      {"an explanation", &TSudoku::stats_givenhints, [] { Key('H'); }},
+  };
+  for (const auto& c : cases) {
+    StartLevelOne();
+    int column = 0, row = 0;
+    EmptyCell(column, row);
+    SelectWithArrows(column, row);
+    Key('3');  // a step to undo
+    TSudoku& sudoku = *Game->Sudoku;
+    sudoku.*c.counter = kSaveGameMaxCount;
+    c.move();
+    EXPECT_EQ(sudoku.*c.counter, kSaveGameMaxCount) << c.what;
+    std::string why;
+    EXPECT_TRUE(ReadSavedGame(SavedBytes(), why)) << c.what << ": " << why;
+  }
+}
+
 // Typing tools and remote desktops send a shortcut all at once; when an
 // update falls between the modifier's press and the key's, the modifier is
 // up again before the update that sees the key.

@@ -2,8 +2,11 @@
 // or hostile files are refused as a whole with a reason.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <string>
 
+#include "engine/level_code.h"
 #include "shell/savegame.h"
 #include "support/text_util.h"
 
@@ -20,7 +23,7 @@ TSavedGame SampleGame() {
   game.stoneSet = 1;
   game.seed = 1342563;
   game.elapsed = 83250;
-  game.stoneSetFactor = 3;
+  game.stoneSetFactor = 1;  // the first stone set scores undivided
   game.showWrong = 1;
   for (int i = 0; i < 81; ++i) game.solution[i % 9][i / 9] = kSolution[i] - '0';
   for (int c = 0; c < 9; ++c)
@@ -150,10 +153,19 @@ TEST(SaveGameText, EveryShapeOfARunningGameReadsBack) {
          g.seed = 0x3F2A91;
          g.stoneSet = 3;
        }},
-      {"first stone set, no hints", [](TSavedGame& g) {
-         g.stoneSetFactor = 1;
+      {"no hints, mistakes not shown", [](TSavedGame& g) {
          g.showWrong = 0;
          g.stats = TSavedStats{};
+       }},
+      {"the second stone set, which divides the score by 3", [](TSavedGame& g) {
+         g.code = FormLevelCode(g.level, 2, g.seed);
+         g.stoneSet = 2;
+         g.stoneSetFactor = 3;
+       }},
+      {"Mix It switched off after a game with it", [](TSavedGame& g) {
+         g.mixIt.active = 0;
+         g.mixIt.interval = 120000;
+         g.mixIt.multi = 1;
        }},
   };
   for (const auto& c : cases) {
@@ -209,7 +221,11 @@ TEST(SaveGameText, DamagedAndHostileFilesAreRefusedWithAReason) {
       {"change to a bad cell", Altered("after=\"9,0,\"", "after=\"9,7,\"")},
       {"mixit next past its interval", Altered("next=\"23000\"", "next=\"60001\"")},
       {"mapping symbol out of range", Altered("preview=\"9 8", "preview=\"99 8")},
-      {"stone set factor 2", Altered("stonefactor=\"3\"", "stonefactor=\"2\"")},
+      {"stone set factor 2", Altered("stonefactor=\"1\"", "stonefactor=\"2\"")},
+      // The score's factors follow the game's own state, never the file's word.
+      {"the second set's factor on the first set", Altered("stonefactor=\"1\"", "stonefactor=\"3\"")},
+      {"Mix It's multiplier with Mix It off", Altered("active=\"1\"", "active=\"0\"")},
+      {"a multiplier its interval does not give", Altered("multi=\"10\"", "multi=\"6\"")},
       {"hints past what the sums hold", Altered("hints=\"2\"", "hints=\"1000000001\"")},
       {"time past twelve days", Altered("elapsed=\"83250\"", "elapsed=\"1036800001\"")},
       // Histories no player makes: a step on a given, a step that leaves
@@ -242,6 +258,32 @@ TEST(SaveGameText, CountersAndHistoriesOfRealGamesRead) {
   const std::optional<TSavedGame> read = ReadSavedGame(SavedGameText(game), why);
   ASSERT_TRUE(read) << why;
   ExpectSame(game, *read);
+}
+
+// A game open for weeks or played for ever holds numbers past what the
+// reader takes; they are saved at the limit, so the save still reads.
+TEST(SaveGameText, NumbersAtAndPastTheirLimitsAreSavedAsTheReaderTakesThem) {
+  const struct {
+    const char* what;
+    int& (*at)(TSavedGame&);
+    int limit;
+  } fields[] = {
+      {"elapsed", [](TSavedGame& g) -> int& { return g.elapsed; }, kSaveGameMaxElapsedMs},
+      {"hints", [](TSavedGame& g) -> int& { return g.stats.givenHints; }, kSaveGameMaxCount},
+      {"turns", [](TSavedGame& g) -> int& { return g.stats.usedTurns; }, kSaveGameMaxCount},
+      {"undos", [](TSavedGame& g) -> int& { return g.stats.usedUndos; }, kSaveGameMaxCount},
+      {"longest turn", [](TSavedGame& g) -> int& { return g.stats.longestTurn; }, INT_MAX},
+      {"average turn", [](TSavedGame& g) -> int& { return g.stats.averageTurn; }, INT_MAX},
+  };
+  for (const auto& field : fields)
+    for (const int value : {field.limit, field.limit == INT_MAX ? INT_MAX : field.limit + 1, INT_MAX, -1, INT_MIN}) {
+      TSavedGame game = SampleGame();
+      field.at(game) = value;
+      std::string why;
+      std::optional<TSavedGame> read = ReadSavedGame(SavedGameText(game), why);
+      ASSERT_TRUE(read) << field.what << " " << value << ": " << why;
+      EXPECT_EQ(field.at(*read), std::clamp(value, 0, field.limit)) << field.what << " " << value;
+    }
 }
 
 TEST(SaveGameText, AFinishedBoardIsNoGameToContinue) {
