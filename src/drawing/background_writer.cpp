@@ -86,9 +86,17 @@ void BackgroundWriter::Run() {
 
     bool ok = true;
     if (job.remove) {
-      // Only a regular file: a folder or device of that name is not ours.
+      // The file a link leads to, and the link stays for the next save. Only
+      // a regular file: a folder or FIFO of that name is not ours.
+      const std::string target = FollowLinks(job.path);
       struct stat st {};
-      if (::stat(job.path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ok = ops.unlink(job.path) == 0;
+      if (::lstat(target.c_str(), &st) != 0) {
+        // Nothing there: nothing to remove.
+      } else if (S_ISREG(st.st_mode)) {
+        ok = ops.unlink(target) == 0;
+      } else {
+        Print("left " + LogValue(target) + " alone: not a regular file");
+      }
     } else {
       try {
         ok = WriteFileAtomically(job.path, job.make(), ops);

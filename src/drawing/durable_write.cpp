@@ -6,7 +6,6 @@
 
 #include <atomic>
 #include <cerrno>
-#include <climits>
 
 #include "drawing/files.h"
 
@@ -20,23 +19,6 @@ std::string FolderOf(const std::string& path) {
   const size_t slash = path.rfind('/');
   if (slash == std::string::npos) return ".";
   return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-// A link in the player's folder stays a link: the save replaces the file it
-// leads to (through any chain of links), as editors do. A link to nowhere
-// yet is followed too, so the first save makes its target.
-std::string FollowLinks(const std::string& path) {
-  std::string current = path;
-  for (int hop = 0; hop < 40; ++hop) {
-    struct stat st {};
-    if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return current;
-    std::string target(size_t(PATH_MAX), '\0');
-    const ssize_t n = ::readlink(current.c_str(), target.data(), target.size());
-    if (n <= 0 || size_t(n) >= target.size()) return current;
-    target.resize(size_t(n));
-    current = target.front() == '/' ? target : FolderOf(current) + "/" + target;
-  }
-  return current;  // a loop: the rename then fails or replaces the last link
 }
 
 bool WriteAll(const DurableFileOps& ops, int fd, const std::string& bytes) {
@@ -78,6 +60,8 @@ bool WriteFileAtomically(const std::string& name, const std::string& bytes) {
 
 bool WriteFileAtomically(const std::string& name, const std::string& bytes, const DurableFileOps& ops) {
   if (name.empty()) return false;
+  // A link in the player's folder stays a link: the save replaces the file
+  // it leads to, as editors do.
   const std::string path = FollowLinks(name);
   // The process id keeps two copies of the game apart, the counter two saves
   // of one copy; a leftover of a crashed copy with a reused id is stepped over.

@@ -88,6 +88,27 @@ bool DeleteFile(const std::string& name) {
   return fs::is_regular_file(path, ec) && fs::remove(path, ec);
 }
 
+std::string FollowLinks(const std::string& path) {
+  std::string current = path;
+  for (int hop = 0; hop < 40; ++hop) {
+    std::error_code ec;
+    if (!fs::is_symlink(fs::symlink_status(current, ec))) return current;
+    const fs::path target = fs::read_symlink(current, ec);
+    if (ec || target.empty()) return current;
+    current = target.is_absolute() ? target.string() : (fs::path(current).parent_path() / target).string();
+  }
+  return current;  // a loop: a rename then fails or replaces the last link
+}
+
+SetAside SetFileAside(const std::string& name, const std::string& suffix, std::string& keptAs) {
+  const std::string path = FollowLinks(PathForWriting(name));
+  std::error_code ec;
+  if (!fs::is_regular_file(fs::symlink_status(path, ec))) return SetAside::kNotAFile;
+  keptAs = path + suffix;
+  fs::rename(path, keptAs, ec);
+  return ec ? SetAside::kFailed : SetAside::kKept;
+}
+
 bool CreateFile(const std::string& path) {
   std::FILE* f = std::fopen(PathForWriting(path).c_str(), "wb");
   if (!f) return false;

@@ -47,6 +47,17 @@ std::vector<std::string> ReadDir(const std::string& path);
 // 0 missing, 1 regular file, 2 folder, 3 anything else (links followed).
 int FileType(const std::string& path);
 bool DeleteFile(const std::string& path);
+// Where a chain of symbolic links from `path` ends (the path itself when it
+// is no link). A link to nowhere yet leads to the name it gives, so a write
+// through it makes that file.
+std::string FollowLinks(const std::string& path);
+// A file of the player's set aside as its own name + suffix, replacing an
+// older one. Through symbolic links the file they lead to is moved, beside
+// itself, and the links stay: the next save makes it again where they
+// point. Anything that is no regular file (a folder, a FIFO) is no file of
+// ours and stays where it is.
+enum class SetAside { kKept, kNotAFile, kFailed };
+SetAside SetFileAside(const std::string& path, const std::string& suffix, std::string& keptAs);
 // Creates the file, emptying it when it exists.
 bool CreateFile(const std::string& path);
 bool CreateDir(const std::string& path);

@@ -264,8 +264,7 @@ TSavedGame ReadRoot(const xmlNode& root) {
 }
 
 void LogRefusedSave(const std::string& path, const std::string& why) {
-  const std::optional<std::string> kept = SetRefusedSaveAside(path);
-  drawing::Print(path + " ignored: " + why + (kept ? ", kept as " + *kept : ", could not be kept aside"));
+  drawing::Print(path + " ignored: " + why + ", " + SetRefusedSaveAside(path));
 }
 
 }  // namespace

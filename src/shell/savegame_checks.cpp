@@ -1,6 +1,7 @@
 #include "shell/savegame_checks.h"
 
 #include "drawing/files.h"
+#include "drawing/messages.h"
 #include "engine/graded_setup.h"
 #include "engine/puzzle_setup.h"
 
@@ -83,8 +84,12 @@ std::optional<std::string> PuzzleFault(const TSavedGame& game) {
   return std::nullopt;
 }
 
-std::optional<std::string> SetRefusedSaveAside(const std::string& path) {
-  const std::string kept = path + ".bad";
-  if (!drawing::RenameFile(path, kept)) return std::nullopt;
-  return kept;
+std::string SetRefusedSaveAside(const std::string& path) {
+  std::string kept;
+  switch (drawing::SetFileAside(path, ".bad", kept)) {
+    case drawing::SetAside::kKept: return "kept as " + drawing::LogValue(kept);
+    case drawing::SetAside::kNotAFile: return "left alone: not a regular file";
+    case drawing::SetAside::kFailed: break;
+  }
+  return "could not be kept aside";
 }

@@ -19,6 +19,7 @@ std::optional<std::string> PuzzleFault(const TSavedGame& game);
 
 // A refused save is the player's game all the same: it is kept as
 // "<path>.bad" (replacing an older one) instead of being lost to the next
-// new game. Returns the name it is kept under, or nothing when it could not
-// be moved.
-std::optional<std::string> SetRefusedSaveAside(const std::string& path);
+// new game; through a link, the file the link leads to is kept so beside
+// itself and the link stays. What is no regular file is left alone. Returns
+// the end of the log line: what became of it.
+std::string SetRefusedSaveAside(const std::string& path);

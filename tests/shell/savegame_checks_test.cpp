@@ -2,7 +2,15 @@
 #include "shell/savegame_checks.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include "../drawing/temp_dir.h"
+#include "drawing/background_writer.h"
+#include "drawing/messages.h"
 #include "engine/graded_setup.h"
 #include "engine/level_code.h"
 #include "engine/puzzle_setup.h"
@@ -73,6 +81,72 @@ TEST(SavedPuzzle, OnlyTheGradedCodesOwnBoardBelongsToIt) {
   other_seed.graded->seed += 1;
   for (const TSavedGame* edited : {&given_dropped, &as_level_game, &other_seed})
     EXPECT_NE(PuzzleFault(*edited), std::nullopt);
+}
+
+// The save is the file a link leads to: a refused one is kept aside and a
+// finished one removed there, and the link stays for the next save.
+// Anything at the name that is no regular file is no save of ours: it is
+// left where it is, with a log line.
+TEST(SaveFileOnDisk, OnlyARegularFileIsSetAsideOrRemovedAndLinksStay) {
+  namespace fs = std::filesystem;
+  enum class Kind { kLink, kFolder, kFifo };
+  for (const Kind kind : {Kind::kLink, Kind::kFolder, Kind::kFifo}) {
+    TempDir dir;
+    const std::string save = dir / "savegame.xml";
+    const std::string target = dir / "kept/game.xml";
+    fs::create_directories(dir / "kept");
+    const auto make = [&] {
+      if (kind == Kind::kLink) {
+        std::ofstream(target) << "damaged";
+        if (!fs::is_symlink(save)) fs::create_symlink("kept/game.xml", save);
+      } else if (kind == Kind::kFolder) {
+        fs::create_directories(save);
+      } else if (!fs::exists(save)) {
+        ASSERT_EQ(::mkfifo(save.c_str(), 0644), 0);
+      }
+    };
+    const auto stillThere = [&](const char* when) {
+      const fs::file_status status = fs::symlink_status(save);
+      const bool same = kind == Kind::kLink     ? fs::is_symlink(status)
+                        : kind == Kind::kFolder ? fs::is_directory(status)
+                                                : fs::is_fifo(status);
+      EXPECT_TRUE(same) << when << ": what stood at the name is gone (" << int(kind) << ")";
+      EXPECT_FALSE(fs::exists(fs::symlink_status(save + ".bad"))) << when;
+    };
+    std::vector<std::string> log;
+    drawing::SetPrintHook([&log](const std::string& line) { log.push_back(line); });
+    const auto logged = [&log](const std::string& text) {
+      for (const std::string& line : log)
+        if (line.find(text) != std::string::npos) return true;
+      return false;
+    };
+
+    make();
+    EXPECT_FALSE(LoadSavedGameFile(save));
+    stillThere("refused");
+    if (kind == Kind::kLink) {
+      EXPECT_FALSE(fs::exists(target)) << "the refused save stays where the link leads";
+      std::ifstream kept(target + ".bad");
+      EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "damaged");
+    } else {
+      EXPECT_TRUE(logged("not a regular file")) << int(kind);
+    }
+
+    log.clear();
+    make();
+    {
+      drawing::BackgroundWriter writer;
+      writer.Remove(save);
+      writer.Flush();
+    }
+    stillThere("removed");
+    if (kind == Kind::kLink) {
+      EXPECT_FALSE(fs::exists(target)) << "a finished game's save stays behind the link";
+    } else {
+      EXPECT_TRUE(logged("not a regular file")) << int(kind);
+    }
+    drawing::SetPrintHook(nullptr);
+  }
 }
 
 }  // namespace
