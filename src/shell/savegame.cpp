@@ -140,12 +140,12 @@ void ReadNumbers(const xmlNode& node, const char* element, TSavedGame& game) {
       number.set(game, Number(node, number.attribute, number.low, number.high));
 }
 
-// A file whose score factors are not the ones its game gives was made by
-// hand: it would score as another game.
-void CheckDerivedNumbers(const TSavedGame& game) {
+// The score's factors follow the game's own state, never the file's word:
+// a hand-made file cannot score as another game, and a save an older build
+// wrote with a stale factor still continues, now scored as its game is.
+void TakeDerivedNumbers(TSavedGame& game) {
   for (const TSaveNumber& number : SaveNumbers())
-    if (number.derived && number.get(game) != number.derived(game))
-      throw Refused{std::string(number.element) + " " + number.attribute + " is not the game's"};
+    if (number.derived) number.set(game, number.derived(game));
 }
 
 void ReadCells(const xmlNode& root, TSavedGame& game) {
@@ -258,7 +258,7 @@ TSavedGame ReadRoot(const xmlNode& root) {
   ReadStats(root, game);
   ReadHistory(root, game);
   ReadSelection(root, game);
-  CheckDerivedNumbers(game);
+  TakeDerivedNumbers(game);
   if (const std::optional<std::string> fault = HistoryFault(game)) throw Refused{*fault};
   return game;
 }

@@ -221,11 +221,6 @@ TEST(SaveGameText, DamagedAndHostileFilesAreRefusedWithAReason) {
       {"change to a bad cell", Altered("after=\"9,0,\"", "after=\"9,7,\"")},
       {"mixit next past its interval", Altered("next=\"23000\"", "next=\"60001\"")},
       {"mapping symbol out of range", Altered("preview=\"9 8", "preview=\"99 8")},
-      {"stone set factor 2", Altered("stonefactor=\"1\"", "stonefactor=\"2\"")},
-      // The score's factors follow the game's own state, never the file's word.
-      {"the second set's factor on the first set", Altered("stonefactor=\"1\"", "stonefactor=\"3\"")},
-      {"Mix It's multiplier with Mix It off", Altered("active=\"1\"", "active=\"0\"")},
-      {"a multiplier its interval does not give", Altered("multi=\"10\"", "multi=\"6\"")},
       {"hints past what the sums hold", Altered("hints=\"2\"", "hints=\"1000000001\"")},
       {"time past twelve days", Altered("elapsed=\"83250\"", "elapsed=\"1036800001\"")},
       // Histories no player makes: a step on a given, a step that leaves
@@ -239,6 +234,39 @@ TEST(SaveGameText, DamagedAndHostileFilesAreRefusedWithAReason) {
     std::string why;
     EXPECT_FALSE(ReadSavedGame(c.bytes, why)) << c.what;
     EXPECT_FALSE(why.empty()) << c.what;
+  }
+}
+
+std::string SecondSetWithFactorOne() {
+  TSavedGame game = SampleGame();
+  game.code = FormLevelCode(game.level, 2, game.seed);
+  game.stoneSet = 2;
+  game.stoneSetFactor = 3;
+  const std::string text = SavedGameText(game);
+  EXPECT_NE(text.find("stonefactor=\"3\""), std::string::npos);
+  return ReplaceAll(text, "stonefactor=\"3\"", "stonefactor=\"1\"");
+}
+
+TEST(SaveGameText, ScoreFactorsFollowTheGameNotTheFile) {
+  // A hand-made factor must not score the game as another; a save an older
+  // build wrote with a stale factor must still continue.
+  const struct {
+    const char* what;
+    std::string bytes;
+    int multi, stoneFactor;
+  } cases[] = {
+      {"stone set factor 2", Altered("stonefactor=\"1\"", "stonefactor=\"2\""), 10, 1},
+      {"the second set's factor on the first set", Altered("stonefactor=\"1\"", "stonefactor=\"3\""), 10, 1},
+      {"the first set's factor on the second set, as older replays wrote it", SecondSetWithFactorOne(), 10, 3},
+      {"Mix It's multiplier with Mix It off", Altered("active=\"1\"", "active=\"0\""), 1, 1},
+      {"a multiplier its interval does not give", Altered("multi=\"10\"", "multi=\"6\""), 10, 1},
+  };
+  for (const auto& c : cases) {
+    std::string why;
+    const std::optional<TSavedGame> read = ReadSavedGame(c.bytes, why);
+    ASSERT_TRUE(read) << c.what << ": " << why;
+    EXPECT_EQ(read->mixIt.multi, c.multi) << c.what;
+    EXPECT_EQ(read->stoneSetFactor, c.stoneFactor) << c.what;
   }
 }
 
