@@ -174,6 +174,8 @@ class TGame : public TBaseGame {
   void StartFromGameMenu();
   // Opens the game menu or the repeat-game box; kNone stays.
   void GoTowardsNewPuzzle(TNewPuzzleRoute route);
+  // The replay box opens on an empty field, without the last code's message.
+  static void ClearLevelCodeField();
   void DrawSaveLossQuestion();
   void StartFromLevelCode();
   // What the option menu shows at its opening, for "Cancel" to go back to.
