@@ -171,6 +171,12 @@ void TGame::Draw_GameMenu() {
   const std::string minStones = std::to_string(TruncToInt(Sudoku->Levels_MinStones[1]));
   const std::string b = ReplaceAll(Text("DIFFICULTY_LEVEL" + level + "_B"), "%1", minStones);
   Functions::BlockText(a + "\r \r" + b, 410, 185, 160, 150, 0, Font10, 255, 255, 255, 0);
+  // The levels' puzzles are easy ones; the grade list right below makes harder ones.
+  if (!ChosenGrade(Widgets.gradeChoice->ListPosClicked)) {
+    drawing::SetImageFont(Font10);
+    drawing::SetColor(255, 255, 255);
+    drawing::DrawText(Text("DIFFICULTY_MORE"), 410, 272);
+  }
 
   TGUIobject::DrawAll("GameMenu", 0);
   if (Suspended.Active()) TGUIobject::DrawAll("GameMenuBack", 0);
