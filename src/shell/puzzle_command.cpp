@@ -288,18 +288,22 @@ std::string PuzzleCommandHelp() {
          "      rating, puzzle and solution. --code also takes a graded code such as H-3F2A91.\n"
          "  gridlet rate [FILE]\n"
          "      Reads puzzles (81 characters a line, \".\" or \"0\" for empty) from FILE or the\n"
-         "      standard input and prints per puzzle its grade, score and the count of each technique.\n"
+         "      standard input and prints per puzzle \"line N:\", its grade, score and the count of\n"
+         "      each technique. Blank lines and lines starting with # are skipped, blanks and CR\n"
+         "      around a line ignored; a refused line is named on the error output with the reason.\n"
          "  gridlet explain PUZZLE [--format words|steps]\n"
          "      Prints the logical solution step by step in words; with steps one line per step:\n"
          "      the technique, placements as r4c7=6 and eliminations as r4c2-6, then solved or stuck.\n"
          "  gridlet code CODE\n"
          "      Prints the level, stone set and seed of a level code.\n"
          "  gridlet code --level L --stones N --seed S\n"
-         "      Prints the level code; refuses a seed whose code would not read back.\n"
-         "A level code is invalid when its decimal form has fewer than three digits or is negative;\n"
-         "a stone set outside 1 to 4 falls back to set 1. Letters may be typed in either case.\n"
-         "Exit status: 0 on success, 1 for a malformed argument, an invalid code or a generation\n"
-         "that cannot succeed (with one line on the error output).\n";
+         "      Prints the level code; refuses a seed whose code would not read back and one that\n"
+         "      gives no puzzle at that level (generate --code would refuse its code).\n"
+         "A level code is one to eight hexadecimal digits, in either case; any other text is\n"
+         "refused, and so is a code whose decimal form has fewer than three digits or is negative.\n"
+         "A code's stone set outside 1 to 4 plays with set 1 (--stones takes 1 to 4).\n"
+         "Exit status: 0 on success, 1 for a malformed argument, text that is no code, a generation\n"
+         "that cannot succeed or a line rate refused (with one line on the error output each).\n";
 }
 
 int RunPuzzleCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
