@@ -58,10 +58,10 @@ set(CPACK_PACKAGE_CONTACT "${GRIDLET_AUTHOR} <${GRIDLET_MAINTAINER_MAIL}>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "themed Sudoku game for the desktop")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Gridlet makes a new 9 by 9 Sudoku puzzle of one of nine difficulty levels
 for every game and shows a short level code from which the same puzzle can
-be played again. The board is filled with the mouse; hints, a display of
-wrong turns and a timed Mix It mode that shuffles the symbols are at hand,
-and the best 100 scores are kept. Two themes with four stone sets come
-along, and players may add their own.")
+be played again. The board is filled with the mouse or the keyboard;
+hints, a display of wrong turns and a timed Mix It mode that shuffles the
+symbols are at hand, and the best 100 scores are kept. Two themes with four
+stone sets come along, and players may add their own.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -53,7 +53,18 @@ std::string FormLevelCode(int level, int stone_set, int seed) {
 }
 
 std::optional<LevelCodeParts> ReadLevelCode(const std::string& code) {
-  const int value = hex2dez(code);
+  // hex2dez takes anything: a typo would read as another code. A code is
+  // hexadecimal digits only, and at most eight that count, since a ninth
+  // would wrap away the front ones.
+  std::string digits;
+  for (char c : code) {
+    const char upper = c >= 'a' && c <= 'f' ? static_cast<char>(c - 'a' + 'A') : c;
+    if (!((upper >= '0' && upper <= '9') || (upper >= 'A' && upper <= 'F'))) return std::nullopt;
+    digits.push_back(upper);
+  }
+  digits = prove4zeros(digits);
+  if (digits.size() > 8) return std::nullopt;
+  const int value = hex2dez(digits);
   if (value < 0) return std::nullopt;
   const std::string decimal = std::to_string(value);
   if (decimal.size() < 3) return std::nullopt;

@@ -27,9 +27,10 @@ struct LevelCodeParts {
 
 // What the repeat-game menu reads from a code: the first decimal digit is
 // the level, the second the stone set (one outside 1 to 4 falls back to set
-// 1, as the theme's stone-set choice does), the rest the seed. Nothing when
-// the decimal form is negative or shorter than three digits: such a code
-// holds no seed.
+// 1, as the theme's stone-set choice does), the rest the seed. Nothing for
+// text that is not one to eight hexadecimal digits (either case, after
+// leading zeros), nor when the decimal form is negative or shorter than
+// three digits: such a code holds no seed.
 std::optional<LevelCodeParts> ReadLevelCode(const std::string& code);
 
 // Whether the code formed from these values reads back to them.

@@ -128,6 +128,13 @@ class ScratchEngine {
 
 }  // namespace
 
+std::optional<int> AcceptedLevel(int level, int seed) {
+  const ScratchEngine engine;
+  const GenerationResult generation = SudokuHost().GameSudoku().RunGeneration(level, seed);
+  if (generation.status != GenerationStatus::kAccepted) return std::nullopt;
+  return generation.accepted_level;
+}
+
 std::optional<CodePuzzle> RegeneratePuzzle(int level, int seed) {
   const ScratchEngine engine;
   if (CreatePuzzle(level, seed).status != GenerationStatus::kAccepted) return std::nullopt;

@@ -38,6 +38,11 @@ struct CodePuzzle {
   int solution[9][9] = {};
 };
 
+// The level a level code's puzzle was accepted at: the code's own, or lower
+// when the generator fell back to find it. Worked out on an engine of its
+// own like RegeneratePuzzle; nothing when the code gives no puzzle.
+std::optional<int> AcceptedLevel(int level, int seed);
+
 // Generates the puzzle of a level code on an engine of its own, leaving the
 // running game, its engine and both random generators as they were.
 // Nothing when the code gives no puzzle.

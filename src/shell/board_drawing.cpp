@@ -4,11 +4,16 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "drawing/graphics.h"
 #include "drawing/input.h"
 #include "engine/clock_math.h"
 #include "engine/level_code.h"
+#include "engine/logic_explain.h"
+#include "engine/puzzle_setup.h"
+#include "presentation/game_color.h"
 #include "presentation/game_skin.h"
 #include "presentation/particle_effect.h"
 #include "presentation/text_effect.h"
@@ -204,9 +209,7 @@ void TGame::Draw_BaseGame() {
     }
     DrawSprite("mixit_front", Text("MIXIT"), SmallImageFont);
   }
-  DrawSprite("level_bg");
-  if (const TSpritesPtr mark = Sprite("level_mark")) mark->DrawXadded(float(CurrentLevel) * 95.0f / 9.0f, -1);
-  DrawSprite("level_front", Text("LEVEL"), SmallImageFont);
+  DrawLevelBar();
   // Set once a puzzle stands; a game continued early after the clock began
   // has started "before" it, at a negative time.
   if (GameStartTime != 0) DrawPlayTime(99, 409);
@@ -214,6 +217,41 @@ void TGame::Draw_BaseGame() {
   DrawSprite("highscore", Text("HIGHSCORE"), SmallImageFont);
   DrawHighScore(33, 475);
   GameMenu.Draw();
+}
+
+int TGame::PlayedLevel() {
+  // While a puzzle is being made the seed changes with every attempt.
+  if (GameState == GAME_CREATINGGAME) return CurrentLevel;
+  const std::pair<int, int> game{CurrentLevel, Sudoku->seed};
+  if (Play.playedLevelOf != game || Play.playedLevel == 0) {
+    Play.playedLevelOf = game;
+    Play.playedLevel = AcceptedLevel(CurrentLevel, Sudoku->seed).value_or(CurrentLevel);
+  }
+  return Play.playedLevel;
+}
+
+void TGame::DrawLevelBar() {
+  if (Play.graded && GameState != GAME_CREATINGGAME) {
+    // A graded game has no level: its grade stands where the level bar was.
+    const auto texts = [](std::string_view key) { return Text(std::string(key)); };
+    DrawSprite("level_front", Text("GRADE"), SmallImageFont);
+    // Centred in the groove the level mark runs in.
+    const TSpritesPtr front = Sprite("level_front");
+    const TSpritesPtr mark = Sprite("level_mark");
+    const float left = mark ? mark->x : 80, right = front ? front->x + float(front->frameW) : 190;
+    const float y = front ? front->y + 9 : 347;
+    const std::string grade = logic::GradeText(Play.graded->grade, texts);
+    drawing::SetImageFont(FontBold12);
+    TGameColor::SetGameColor("HIGHSCORE");
+    drawing::DrawText(grade, (left + right - float(drawing::TextWidth(grade))) / 2, y);
+    ResetDrawing();
+    drawing::SetImageFont(SmallImageFont);
+    return;
+  }
+  const int level = PlayedLevel();
+  DrawSprite("level_bg");
+  if (const TSpritesPtr mark = Sprite("level_mark")) mark->DrawXadded(float(level) * 95.0f / 9.0f, -1);
+  DrawSprite("level_front", Text("LEVEL") + " " + std::to_string(level), SmallImageFont);
 }
 
 void TGame::Draw_Running(int flag) {

@@ -161,6 +161,10 @@ class TGame : public TBaseGame {
   // The coach's marks on the board and its words over the title; the grade.
   void DrawCoach();
   void DrawGrade();
+  // Beside the side buttons: the level the puzzle was accepted at, or in a
+  // graded game its grade.
+  void DrawLevelBar();
+  int PlayedLevel();
   // The symbol the cell shows for a digit under the Mix It mapping and sweep.
   int SymbolOf(int column, int row, int digit) const;
 
@@ -174,6 +178,8 @@ class TGame : public TBaseGame {
   void StartFromGameMenu();
   // Opens the game menu or the repeat-game box; kNone stays.
   void GoTowardsNewPuzzle(TNewPuzzleRoute route);
+  // The replay box opens on an empty field, without the last code's message.
+  static void ClearLevelCodeField();
   void DrawSaveLossQuestion();
   void StartFromLevelCode();
   // What the option menu shows at its opening, for "Cancel" to go back to.

@@ -1,5 +1,6 @@
 // The game menu, where a new game is configured, and the screen shown while
 // its puzzle is generated.
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -17,6 +18,7 @@
 #include "shell/settings.h"
 #include "support/functions.h"
 #include "support/text_util.h"
+#include "widgets/input_trackers.h"
 
 namespace {
 
@@ -33,8 +35,11 @@ constexpr int kFreshGradedSeeds = 0xFFFFFF;
 void PlaceGameMenuStart(bool besideBack) { Widgets.gameStart->x = besideBack ? 225 : 320; }
 
 void TGame::Update_GameMenu() {
-  const int slider = Widgets.difficulty->GetValue();
-  CurrentLevel = slider <= 7 ? slider + 1 : 7;
+  // The arrow keys choose the level as the slider does; the player name
+  // takes no arrows, so they stay free while it is typed.
+  if (KeyWrapper.pressedKey(drawing::KEY_LEFT)) Widgets.difficulty->StepBy(-1);
+  if (KeyWrapper.pressedKey(drawing::KEY_RIGHT)) Widgets.difficulty->StepBy(1);
+  CurrentLevel = std::clamp(Widgets.difficulty->GetValue() + 1, 1, 9);
   TGUIobject::UpdateAll("GameMenu", 0);
   PlayerName = Widgets.playerName->Typed();
   if (Suspended.Active()) {
@@ -134,20 +139,25 @@ void TGame::Draw_GameMenu() {
   DrawShadowedText(Text("STONES") + ":", 228, 300, 2, 2, 0.5f);
   DrawShadowedText(Text("PREVIEW") + ":", 228, 420, 2, 2, 0.5f);
 
+  // A mark under the knob at the first, middle and last level.
   const TGUISlider& slider = *Widgets.difficulty;
   const float sx = float(slider.x), sy = float(slider.y), sw = float(slider.width);
+  const auto markX = [&](int value) {
+    return sx + float(slider.KnobCentreAt(value)) - float(drawing::TextWidth("|") / 2);
+  };
   drawing::SetImageFont(Font10);
   drawing::SetColor(255, 255, 255);
   drawing::SetAlpha(0.5f);
-  drawing::DrawText("|", sx + 5, sy + 20);
-  drawing::DrawText("|", sx + 5 + float(slider.width / 2), sy + 20);
-  drawing::DrawText("|", sx - 10 + sw, sy + 20);
+  drawing::DrawText("|", markX(slider.minvalue), sy + 20);
+  drawing::DrawText("|", markX((slider.minvalue + slider.maxvalue) / 2), sy + 20);
+  drawing::DrawText("|", markX(slider.maxvalue), sy + 20);
   drawing::SetAlpha(1);
   const std::string easy = Text("DIFFICULTY_EASY");
   const std::string average = Text("DIFFICULTY_AVERAGE");
   const std::string hard = Text("DIFFICULTY_HARD");
+  const float middle = sx + float(slider.KnobCentreAt((slider.minvalue + slider.maxvalue) / 2));
   drawing::DrawText(easy, sx - 5, sy + 32);
-  drawing::DrawText(average, sx + 5 + float(slider.width / 2) - float(drawing::TextWidth(average) / 2), sy + 32);
+  drawing::DrawText(average, middle - float(drawing::TextWidth(average) / 2), sy + 32);
   drawing::DrawText(hard, sx + 5 + sw - float(drawing::TextWidth(hard)), sy + 32);
 
   drawing::SetImageFont(FontBold12);
@@ -156,6 +166,12 @@ void TGame::Draw_GameMenu() {
   const std::string minStones = std::to_string(TruncToInt(Sudoku->Levels_MinStones[1]));
   const std::string b = ReplaceAll(Text("DIFFICULTY_LEVEL" + level + "_B"), "%1", minStones);
   Functions::BlockText(a + "\r \r" + b, 410, 185, 160, 150, 0, Font10, 255, 255, 255, 0);
+  // The levels' puzzles are easy ones; the grade list right below makes harder ones.
+  if (!ChosenGrade(Widgets.gradeChoice->ListPosClicked)) {
+    drawing::SetImageFont(Font10);
+    drawing::SetColor(255, 255, 255);
+    drawing::DrawText(Text("DIFFICULTY_MORE"), 410, 272);
+  }
 
   TGUIobject::DrawAll("GameMenu", 0);
   if (Suspended.Active()) TGUIobject::DrawAll("GameMenuBack", 0);

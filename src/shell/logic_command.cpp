@@ -1,10 +1,13 @@
 #include "shell/logic_command.h"
 
+#include <filesystem>
 #include <fstream>
+#include <system_error>
 
 #include "engine/logic_count.h"
 #include "engine/logic_explain.h"
 #include "engine/logic_solver.h"
+#include "support/text_util.h"
 
 namespace {
 
@@ -18,10 +21,34 @@ std::string Line(const std::array<uint8_t, kCells>& values) {
   return text;
 }
 
+// "two 5s in row 1": the first digit given twice in one row, column or
+// box (numbered from 1, boxes left to right, top down); empty when none is.
+std::string Clash(const std::string& text) {
+  const auto digit = [&](int row, int column) {
+    const char ch = text[size_t(row * 9 + column)];
+    return ch >= '1' && ch <= '9' ? ch - '0' : 0;
+  };
+  static const char* const kUnits[3] = {"row", "column", "box"};
+  for (int kind = 0; kind < 3; ++kind)
+    for (int unit = 0; unit < 9; ++unit) {
+      bool seen[10] = {};
+      for (int i = 0; i < 9; ++i) {
+        const int row = kind == 0 ? unit : kind == 1 ? i : unit / 3 * 3 + i / 3;
+        const int column = kind == 0 ? i : kind == 1 ? unit : unit % 3 * 3 + i % 3;
+        const int d = digit(row, column);
+        if (d && seen[d])
+          return "two " + std::to_string(d) + "s in " + kUnits[kind] + " " + std::to_string(unit + 1);
+        seen[d] = true;
+      }
+    }
+  return "";
+}
+
 // A board with exactly one solution, or the reason it is refused.
-std::optional<Grid> ReadPuzzle(const std::string& text, std::string& error) {
-  if (text.size() != kCells) {
-    error = "a puzzle is 81 characters, not " + std::to_string(text.size());
+// `length` is the text's full length when only its start was kept.
+std::optional<Grid> ReadPuzzle(const std::string& text, std::string& error, size_t length) {
+  if (length != kCells) {
+    error = "a puzzle is 81 characters, not " + std::to_string(length);
     return std::nullopt;
   }
   for (char ch : text)
@@ -29,6 +56,8 @@ std::optional<Grid> ReadPuzzle(const std::string& text, std::string& error) {
       error = std::string("a puzzle holds only 1 to 9 and \".\" or \"0\", not \"") + ch + "\"";
       return std::nullopt;
     }
+  error = Clash(text);
+  if (!error.empty()) return std::nullopt;
   std::optional<Grid> grid = Grid::FromText(text);
   const int solutions = grid ? CountSolutions(grid->Values(), 2) : 0;
   if (solutions != 1) {
@@ -38,9 +67,46 @@ std::optional<Grid> ReadPuzzle(const std::string& text, std::string& error) {
   return grid;
 }
 
-std::string WithoutLineEnd(std::string line) {
-  while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t')) line.pop_back();
-  return line;
+std::optional<Grid> ReadPuzzle(const std::string& text, std::string& error) {
+  return ReadPuzzle(text, error, text.size());
+}
+
+// Blanks, tabs and CR around a line are no part of it (as TrimBlanks).
+bool IsBlank(int ch) { return ch >= 0 && ch <= ' '; }
+
+// One line of a file without its surrounding blanks: at most kKept
+// characters of it are kept, however long it is, and `length` counts all.
+struct BoundedLine {
+  static constexpr size_t kKept = 256;
+  std::string kept;
+  size_t length = 0;
+};
+
+// Reads the next line; false at the end of the input.
+bool ReadBoundedLine(std::streambuf& in, BoundedLine& line) {
+  line.kept.clear();
+  line.length = 0;
+  std::string blanks;  // inside the line: kept only when more follows
+  size_t blank_count = 0;
+  bool any = false;
+  for (int ch = in.sbumpc(); ch != std::char_traits<char>::eof(); ch = in.sbumpc()) {
+    any = true;
+    if (ch == '\n') return true;
+    if (IsBlank(ch)) {
+      if (line.length == 0) continue;
+      if (blanks.size() < BoundedLine::kKept) blanks.push_back(static_cast<char>(ch));
+      ++blank_count;
+      continue;
+    }
+    line.length += blank_count;
+    ++line.length;
+    for (const char b : blanks)
+      if (line.kept.size() < BoundedLine::kKept) line.kept.push_back(b);
+    blanks.clear();
+    blank_count = 0;
+    if (line.kept.size() < BoundedLine::kKept) line.kept.push_back(static_cast<char>(ch));
+  }
+  return any;
 }
 
 }  // namespace
@@ -67,7 +133,12 @@ int RateCommand(const std::vector<std::string>& words, std::istream& in, std::os
   }
   std::ifstream file;
   if (!words.empty()) {
-    file.open(words[0]);
+    std::error_code ec;
+    if (std::filesystem::is_directory(words[0], ec)) {
+      err << "gridlet: \"" << words[0] << "\" is a folder, not a file of puzzles\n";
+      return 1;
+    }
+    file.open(words[0], std::ios::binary);
     if (!file) {
       err << "gridlet: cannot read \"" << words[0] << "\"\n";
       return 1;
@@ -76,26 +147,26 @@ int RateCommand(const std::vector<std::string>& words, std::istream& in, std::os
   std::istream& source = words.empty() ? in : file;
   int status = 0;
   int number = 0;
-  std::string line;
-  while (std::getline(source, line)) {
+  BoundedLine line;
+  while (source.rdbuf() && ReadBoundedLine(*source.rdbuf(), line)) {
     ++number;
-    line = WithoutLineEnd(line);
-    if (line.empty()) continue;
-    const RatedLine rated = RateLine(line);
-    if (!rated.rating) {
+    if (line.length == 0 || line.kept[0] == '#') continue;
+    RatedLine rated;
+    const std::optional<Grid> grid = ReadPuzzle(line.kept, rated.error, line.length);
+    if (!grid) {
       out.flush();
       err << "gridlet: line " << number << ": " << rated.error << '\n';
       status = 1;
       continue;
     }
-    out << RatingLine(*rated.rating) << '\n';
+    out << "line " << number << ": " << RatingLine(RatePuzzle(*grid)) << '\n';
   }
   return status;
 }
 
 int ExplainCommand(const std::string& puzzle, bool steps, std::ostream& out, std::ostream& err) {
   std::string error;
-  const std::optional<Grid> grid = ReadPuzzle(puzzle, error);
+  const std::optional<Grid> grid = ReadPuzzle(TrimBlanks(puzzle), error);
   if (!grid) {
     err << "gridlet: " << error << '\n';
     return 1;

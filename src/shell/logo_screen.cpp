@@ -75,6 +75,7 @@ int StateOf(TNewPuzzleRoute route) {
 }  // namespace
 
 void TGame::GoTowardsNewPuzzle(TNewPuzzleRoute route) {
+  if (route == TNewPuzzleRoute::kRepeatGame) ClearLevelCodeField();
   if (route != TNewPuzzleRoute::kNone) SetGameState(StateOf(route));
 }
 

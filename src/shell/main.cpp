@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "drawing/headless.h"
 #include "shell/entry.h"
@@ -18,7 +19,9 @@ const char kUsage[] =
     "  gridlet --headless SCRIPT [--scale N]\n"
     "                               play a scripted game without a display; at\n"
     "                               --scale 2 or 3 the game is drawn with that many\n"
-    "                               pixels per game unit (1600 x 1200, 2400 x 1800)\n"
+    "                               pixels per game unit (1600 x 1200, 2400 x 1800);\n"
+    "                               the options may come in any order (exit status 2\n"
+    "                               when they or the script are wrong)\n"
     "  gridlet --version            the version\n"
     "  gridlet --help               this text\n"
     "\n"
@@ -50,6 +53,51 @@ const char kUsage[] =
     "  clock N       first line only: start the virtual clock at N ms\n"
     "  quit          end the program\n";
 
+// "--headless SCRIPT [--scale N]" with its parts in any order.
+struct HeadlessArgs {
+  std::string script;
+  int scale = 1;
+  std::string error;  // empty when the arguments are a headless run
+  int status = 2;     // the exit status for the error
+};
+
+HeadlessArgs ReadHeadlessArgs(int argc, char** argv) {
+  HeadlessArgs result;
+  bool headless = false, scaled = false;
+  std::vector<std::string> words;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--headless") {
+      headless = true;
+    } else if (arg == "--scale") {
+      if (i + 1 >= argc || (std::strcmp(argv[i + 1], "1") != 0 && std::strcmp(argv[i + 1], "2") != 0 &&
+                            std::strcmp(argv[i + 1], "3") != 0)) {
+        result.error = "--scale takes 1, 2 or 3";
+        return result;
+      }
+      scaled = true;
+      result.scale = argv[++i][0] - '0';
+    } else if (arg.rfind("-", 0) == 0) {
+      result.error = "unknown argument \"" + arg + "\" (see gridlet --help)";
+      result.status = 1;
+      return result;
+    } else {
+      words.push_back(arg);
+    }
+  }
+  if (!headless && !scaled) {
+    result.error = "unknown argument \"" + std::string(argv[1]) + "\" (see gridlet --help)";
+    result.status = 1;
+  } else if (!headless) {
+    result.error = "--scale needs --headless SCRIPT";
+  } else if (words.size() != 1) {
+    result.error = "--headless needs exactly one script";
+  } else {
+    result.script = words[0];
+  }
+  return result;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -65,27 +113,18 @@ int main(int argc, char** argv) {
   }
   int puzzle_result = RunPuzzleCommand(argc, argv);
   if (puzzle_result >= 0) return puzzle_result;
-  if (argc > 1 && std::strcmp(argv[1], "--headless") == 0) {
-    const bool scaled = argc == 5 && std::strcmp(argv[3], "--scale") == 0;
-    if (argc != 3 && !scaled) {
-      std::fprintf(stderr, "gridlet: --headless needs exactly one script\n");
-      return 2;
+  if (argc > 1) {
+    const HeadlessArgs headless = ReadHeadlessArgs(argc, argv);
+    if (!headless.error.empty()) {
+      std::fprintf(stderr, "gridlet: %s\n", headless.error.c_str());
+      return headless.status;
     }
-    if (scaled) {
-      if (std::strcmp(argv[4], "1") != 0 && std::strcmp(argv[4], "2") != 0 && std::strcmp(argv[4], "3") != 0) {
-        std::fprintf(stderr, "gridlet: --scale takes 1, 2 or 3\n");
-        return 2;
-      }
-      drawing::SetHeadlessScale(argv[4][0] - '0');
-    }
+    drawing::SetHeadlessScale(headless.scale);
     std::string error;
-    if (!drawing::StartHeadless(argv[2], error)) {
+    if (!drawing::StartHeadless(headless.script, error)) {
       std::fprintf(stderr, "gridlet: %s\n", error.c_str());
       return 2;
     }
-  } else if (argc > 1) {
-    std::fprintf(stderr, "gridlet: unknown argument \"%s\" (see gridlet --help)\n", argv[1]);
-    return 1;
   }
   std::string folder_error;
   if (!SetUpGameFolders(folder_error)) {

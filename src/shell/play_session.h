@@ -4,6 +4,7 @@
 
 #include <array>
 #include <optional>
+#include <utility>
 
 #include "engine/coach.h"
 #include "engine/graded_puzzle.h"
@@ -38,6 +39,10 @@ struct TPlaySession {
   // The grade of the puzzle as dealt, worked out once per set of givens.
   std::array<int, 81> gradedGivens{};
   logic::Grade grade = logic::Grade::kEasy;
+  // The level the puzzle was accepted at (the generator may fall back below
+  // the level asked for), worked out once per level and seed.
+  std::pair<int, int> playedLevelOf{0, 0};
+  int playedLevel = 0;
   TGUIButtonPtr continueButton;  // on the start menu
 
   // Starts the model on a freshly set-up board.

@@ -81,6 +81,7 @@ struct GenerateRequest {
   int level = 0;
   int seed = 0;
   int stones = 1;
+  bool from_code = false;
   std::optional<int> rng_seed;
   int count = 1;
   bool line_format = false;
@@ -106,6 +107,13 @@ class KeptEngineState {
   std::shared_ptr<TSudokuHost> host_;
 };
 
+// Every attempt of a fixed seed places the same digits, so one attempt
+// tells whether the seed ever gives a puzzle.
+std::string NoPuzzleFromSeed(int level, int seed) {
+  return "seed " + std::to_string(seed) + " gives no puzzle at level " + std::to_string(level) +
+         ": its digits never make one this level accepts";
+}
+
 int Generate(const GenerateRequest& request, std::ostream& out, std::ostream& err) {
   const KeptEngineState kept;
   // As at start-up: the game's engine draws its level jitter from the
@@ -119,7 +127,11 @@ int Generate(const GenerateRequest& request, std::ostream& out, std::ostream& er
   for (int n = 0; n < request.count; ++n) {
     const PuzzleSetup setup = CreatePuzzle(request.level, request.seed);
     if (setup.status == GenerationStatus::kImpossible) {
-      err << "gridlet: this level code is not valid: no attempt can ever give a puzzle for it\n";
+      if (request.from_code) {
+        err << "gridlet: this level code is not valid: no attempt can ever give a puzzle for it\n";
+      } else {
+        err << "gridlet: " << NoPuzzleFromSeed(request.level, request.seed) << '\n';
+      }
       status = 1;
       break;
     }
@@ -151,10 +163,13 @@ int Generate(const GenerateRequest& request, std::ostream& out, std::ostream& er
 }
 
 LevelCodeParts ReadCodeOrThrow(const std::string& code) {
-  // As the repeat-game menu, which shows what is typed in upper case.
-  const auto parts = ReadLevelCode(UpperAscii(code));
-  if (!parts) throw UsageError{"invalid level code \"" + code + "\""};
+  const auto parts = ReadLevelCode(TrimBlanks(code));
+  if (!parts) throw UsageError{"\"" + code + "\" is no level code"};
   return *parts;
+}
+
+std::optional<logic::GradedCode> ReadGradedCodeText(const std::string& code) {
+  return logic::ReadGradedCode(TrimBlanks(code));
 }
 
 bool LineFormat(const std::map<std::string, std::string>& o) {
@@ -171,7 +186,7 @@ int GenerateGradedCommand(const std::map<std::string, std::string>& o, std::ostr
   logic::GradedCode code;
   if (o.count("--code")) {
     if (o.count("--grade") || o.count("--seed")) throw UsageError{"--code cannot be combined with --grade or --seed"};
-    code = *logic::ReadGradedCode(o.at("--code"));
+    code = *ReadGradedCodeText(o.at("--code"));
   } else {
     const auto grade = logic::ReadGradeName(o.at("--grade"));
     if (!grade) throw UsageError{"--grade must be easy, medium, hard, expert or extreme"};
@@ -192,7 +207,7 @@ int GenerateCommand(const std::vector<std::string>& args, std::ostream& out, std
       Parse(args, {"--level", "--seed", "--stones", "--rng-seed", "--count", "--format", "--code", "--grade"});
   if (!parsed.words.empty()) throw UsageError{"unexpected argument \"" + parsed.words[0] + "\""};
   const auto& o = parsed.options;
-  if (o.count("--grade") || (o.count("--code") && logic::ReadGradedCode(o.at("--code"))))
+  if (o.count("--grade") || (o.count("--code") && ReadGradedCodeText(o.at("--code"))))
     return GenerateGradedCommand(o, out, err);
   GenerateRequest request;
   if (o.count("--code")) {
@@ -202,6 +217,7 @@ int GenerateCommand(const std::vector<std::string>& args, std::ostream& out, std
     request.level = parts.level;
     request.stones = parts.stone_set;
     request.seed = parts.seed;
+    request.from_code = true;
   } else {
     if (!o.count("--level")) throw UsageError{"generate needs --level or --code"};
     request.level = ParseInRange("--level", o.at("--level"), 1, 9);
@@ -218,7 +234,7 @@ int CodeCommand(const std::vector<std::string>& args, std::ostream& out) {
   const ParsedArgs parsed = Parse(args, {"--level", "--stones", "--seed"});
   const auto& o = parsed.options;
   if (parsed.words.size() == 1 && o.empty()) {
-    if (const auto graded = logic::ReadGradedCode(parsed.words[0])) {
+    if (const auto graded = ReadGradedCodeText(parsed.words[0])) {
       out << "grade: " << logic::GradeName(graded->grade) << "\nseed: " << graded->seed << '\n';
       return 0;
     }
@@ -233,6 +249,8 @@ int CodeCommand(const std::vector<std::string>& args, std::ostream& out) {
   const int seed = ParseInRange("--seed", o.at("--seed"), 0, 2147483647);
   if (!LevelCodeRoundTrips(level, stones, seed))
     throw UsageError{"seed " + std::to_string(seed) + " is too long: its level code would not read back"};
+  // A code is a promise of a puzzle: "generate --code" must be able to keep it.
+  if (!RegeneratePuzzle(level, seed)) throw UsageError{NoPuzzleFromSeed(level, seed) + ", so it has no code"};
   out << FormLevelCode(level, stones, seed) << '\n';
   return 0;
 }
@@ -270,18 +288,22 @@ std::string PuzzleCommandHelp() {
          "      rating, puzzle and solution. --code also takes a graded code such as H-3F2A91.\n"
          "  gridlet rate [FILE]\n"
          "      Reads puzzles (81 characters a line, \".\" or \"0\" for empty) from FILE or the\n"
-         "      standard input and prints per puzzle its grade, score and the count of each technique.\n"
+         "      standard input and prints per puzzle \"line N:\", its grade, score and the count of\n"
+         "      each technique. Blank lines and lines starting with # are skipped, blanks and CR\n"
+         "      around a line ignored; a refused line is named on the error output with the reason.\n"
          "  gridlet explain PUZZLE [--format words|steps]\n"
          "      Prints the logical solution step by step in words; with steps one line per step:\n"
          "      the technique, placements as r4c7=6 and eliminations as r4c2-6, then solved or stuck.\n"
          "  gridlet code CODE\n"
          "      Prints the level, stone set and seed of a level code.\n"
          "  gridlet code --level L --stones N --seed S\n"
-         "      Prints the level code; refuses a seed whose code would not read back.\n"
-         "A level code is invalid when its decimal form has fewer than three digits or is negative;\n"
-         "a stone set outside 1 to 4 falls back to set 1. Letters may be typed in either case.\n"
-         "Exit status: 0 on success, 1 for a malformed argument, an invalid code or a generation\n"
-         "that cannot succeed (with one line on the error output).\n";
+         "      Prints the level code; refuses a seed whose code would not read back and one that\n"
+         "      gives no puzzle at that level (generate --code would refuse its code).\n"
+         "A level code is one to eight hexadecimal digits, in either case; any other text is\n"
+         "refused, and so is a code whose decimal form has fewer than three digits or is negative.\n"
+         "A code's stone set outside 1 to 4 plays with set 1 (--stones takes 1 to 4).\n"
+         "Exit status: 0 on success, 1 for a malformed argument, text that is no code, a generation\n"
+         "that cannot succeed or a line rate refused (with one line on the error output each).\n";
 }
 
 int RunPuzzleCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

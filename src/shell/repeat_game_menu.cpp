@@ -25,6 +25,12 @@ void ShowMessage(const std::string& key) {
 
 }  // namespace
 
+void TGame::ClearLevelCodeField() {
+  Widgets.levelCode->value.clear();
+  LevelCodeMessage.clear();
+  MessageCode.clear();
+}
+
 void TGame::Update_RepeatGameMenu() {
   TGUIobject::UpdateAll("RepeatGameMenu", 0);
   // Codes are shown in upper case, while the input types lower case

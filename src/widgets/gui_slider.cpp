@@ -14,7 +14,9 @@ namespace {
 // Strip cells.
 constexpr int kEmptyLeft = 0, kEmptyMiddle = 1, kEmptyRight = 2, kKnob = 3;
 constexpr int kFilledLeft = 4, kFilledMiddle = 5, kFilledRight = 6, kKnobHeld = 7;
-constexpr int kFarOff = 1 << 20;
+// The knob's cell is drawn this far left of the knob position; at the last
+// value its right edge meets the track's end.
+constexpr int kKnobLead = 5;
 }  // namespace
 
 TGUISliderPtr TGUISlider::Create(int x, int y, int width, int minvalue, int maxvalue, unsigned char enabled,
@@ -35,31 +37,46 @@ void TGUISlider::Update() {
   // Held, the slider follows the pointer as it is drawn; a tap may end
   // before any frame was drawn, so it sets the value where it ended.
   if (Clicked != 1 || !MouseManager.isTap(1)) return;
-  const int step = Step();
-  if (step <= 0) return;
-  const int p = TruncToInt(clickedX - x + step / 2.0);
-  actvalue = std::clamp(p / step, minvalue, std::max(minvalue, maxvalue));
+  if (Steps() > 0) actvalue = ValueAt(clickedX);
 }
 
-int TGUISlider::Step() const {
-  // The range must span more than one step; a smaller one would divide by 0.
-  const long long divisor = (long long)maxvalue - 1 - minvalue;
-  if (divisor <= 0) return 0;
-  return int(width / divisor);
+long long TGUISlider::Steps() const { return std::max(0LL, (long long)maxvalue - minvalue); }
+
+double TGUISlider::Travel() const { return std::max(0, width - GUI_SLIDER_CELL_W + kKnobLead); }
+
+double TGUISlider::KnobAt(int value) const {
+  const long long steps = Steps();
+  if (steps == 0) return 0;
+  const long long from_start = std::clamp((long long)value, (long long)minvalue, (long long)maxvalue) - minvalue;
+  return double(from_start) * Travel() / double(steps);
+}
+
+double TGUISlider::KnobCentreAt(int value) const { return KnobAt(value) + GUI_SLIDER_CELL_W / 2.0 - kKnobLead; }
+
+int TGUISlider::ValueAt(int pointerX) const {
+  const long long steps = Steps();
+  const double travel = Travel();
+  if (steps == 0 || travel <= 0) return minvalue;
+  // The value whose knob centre is nearest to the pointer.
+  const double along = double(pointerX - x) - KnobCentreAt(minvalue);
+  const double nearest = std::round(std::clamp(along / travel, 0.0, 1.0) * double(steps));
+  return int(minvalue + (long long)nearest);
+}
+
+void TGUISlider::StepBy(int delta) {
+  const long long last = std::max((long long)minvalue, (long long)maxvalue);
+  actvalue = int(std::clamp((long long)actvalue + delta, (long long)minvalue, last));
 }
 
 double TGUISlider::Drag() {
-  const int step = Step();
-  double knob = double(actvalue) * step;
-  const double end = double(maxvalue) * step;
-  const int cellW = CellWidth(GUIResources.slider, GUI_SLIDER_CELL_W);
   on = MouseIsDown == 1 ? 1 : 0;
-  if (on && step > 0) {
-    const int p = TruncToInt(GameGraphics.MouseX() - x + step / 2.0);
-    actvalue = std::clamp(p / step, minvalue, std::max(minvalue, maxvalue));
-    knob = std::min(double(p), end - cellW);
+  if (on && Steps() > 0 && Travel() > 0) {
+    const int pointer = GameGraphics.MouseX();
+    actvalue = ValueAt(pointer);
+    const double along = double(pointer - x) - KnobCentreAt(minvalue);
+    return std::clamp(along, 0.0, Travel());
   }
-  return knob;
+  return KnobAt(actvalue);
 }
 
 void TGUISlider::Draw() {
@@ -68,17 +85,15 @@ void TGUISlider::Draw() {
   if (strip && strip->width > 0) {
     const int cellW = strip->width;
     const int cellH = strip->height;
-    // Far-off knob positions (a value set beyond the range) only need to
-    // stay far off; bounding them keeps the sums below within int.
-    const int k = std::clamp(TruncToInt(std::ceil(knob)), -kFarOff, kFarOff);
+    const int k = TruncToInt(std::ceil(knob));
     const int rightX = x + width - cellW;
     // Where the filled part (left of the knob) meets the empty part.
-    const int split = x + k + 5;
+    const int split = x + k + kKnobLead;
 
     if (k >= cellW) {
       DrawCell(strip, kFilledLeft, float(x), float(y));
     } else {
-      DrawCellClipped(strip, kFilledLeft, float(x), float(y), float(x), float(y), float(k + 5), float(cellH));
+      DrawCellClipped(strip, kFilledLeft, float(x), float(y), float(x), float(y), float(k + kKnobLead), float(cellH));
       DrawCellClipped(strip, kEmptyLeft, float(x), float(y), float(split), float(y), float(x + cellW - split),
                       float(cellH));
     }
@@ -92,14 +107,13 @@ void TGUISlider::Draw() {
     }
     if (k > width - cellW) {
       DrawCellClipped(strip, kFilledRight, float(rightX), float(y), float(rightX), float(y),
-                      float(k - (width - cellW) + 5), float(cellH));
+                      float(k - (width - cellW) + kKnobLead), float(cellH));
       DrawCellClipped(strip, kEmptyRight, float(rightX), float(y), float(split), float(y),
                       float(rightX + cellW - split), float(cellH));
     } else {
       DrawCell(strip, kEmptyRight, float(rightX), float(y));
     }
-    DrawCell(strip, on ? kKnobHeld : kKnob, float(x + std::clamp(TruncToInt(std::ceil(knob - 5)), -kFarOff, kFarOff)),
-             float(y));
+    DrawCell(strip, on ? kKnobHeld : kKnob, float(x + k - kKnobLead), float(y));
   }
 
   if (value.empty()) return;

@@ -28,9 +28,18 @@ class TGUISlider : public TGUIobject {
   void DisableAddValue() { addvalue = 0; }
   int GetValue() const { return actvalue + addvalue; }
 
-  // Pixels per value step: width / (maxvalue - 1 - minvalue); 0 when the
-  // range is too small for a step.
-  int Step() const;
+  // Every value from minvalue to maxvalue can be chosen; the knob moves
+  // over Travel() pixels from the first to the last.
+  long long Steps() const;
+  double Travel() const;
+  // The knob position (pixels from x) of a value, clamped to the range.
+  double KnobAt(int value) const;
+  // Where the knob's middle is at a value (pixels from x), for a scale.
+  double KnobCentreAt(int value) const;
+  // The value whose knob is nearest to a pointer at pointerX.
+  int ValueAt(int pointerX) const;
+  // The keyboard's way: one value up or down, stopping at the ends.
+  void StepBy(int delta);
   // Follows the pointer while the slider is held; returns the knob position
   // (pixels from x).
   double Drag();

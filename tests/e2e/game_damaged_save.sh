@@ -31,7 +31,8 @@ cp savegame.xml genuine.xml
 cp settings.xml settings.before
 size=$(stat -c %s genuine.xml)
 seed="$("$GRIDLET_BIN" code "$LEVEL6_CODE" | grep '^seed:' | cut -d' ' -f2)"
-level3_code="$("$GRIDLET_BIN" code --level 3 --stones 1 --seed "$seed")"
+# Formed by hand: "gridlet code" makes codes only for seeds that give a puzzle.
+level3_code="$(printf '%X' "31$seed")"
 # A given of the genuine board: column, row and digit.
 read -r given_col given_row given_digit <<< "$(grep -o '<cell col="[0-9]" row="[0-9]" digit="[0-9]" state="1"' genuine.xml |
   head -n 1 | grep -o '[0-9]' | tr '\n' ' ')"

@@ -61,8 +61,18 @@ TEST(LevelCode, StoneSetsOutsideOneToFourFallBackToTheFirst) {
   EXPECT_EQ(ReadLevelCode(dez2hex(304567)), (LevelCodeParts{3, 1, 4567}));
   for (int stones = 1; stones <= 4; ++stones)
     EXPECT_EQ(ReadLevelCode(dez2hex(300042 + 10000 * stones))->stone_set, stones);
-  // Lower-case letters count 0: "4ccc7" is 40007 hexadecimal, "262151".
-  EXPECT_EQ(ReadLevelCode("4ccc7"), (LevelCodeParts{2, 1, 2151}));
+}
+
+TEST(LevelCode, MistypedCodesAreRefusedNotReadAsOthers) {
+  // Letters in either case; leading zeros change nothing.
+  EXPECT_EQ(ReadLevelCode("4ccc7"), (LevelCodeParts{3, 1, 4567}));
+  EXPECT_EQ(ReadLevelCode("0004CCC7"), (LevelCodeParts{3, 1, 4567}));
+  // A character that is no hexadecimal digit, or more digits than a code
+  // has (the front ones would be lost), make no code at all.
+  for (const char* typo : {"H-3F2A9G", "Q-3F2A91", "H3F2A91", "4CCC7G", "4C CC7", "4CCC7-", "FFFF247058E3",
+                           "1247058E3", "-4CCC7", "+4CCC7"})
+    EXPECT_FALSE(ReadLevelCode(typo)) << typo;
+  EXPECT_TRUE(ReadLevelCode("247058E3"));
 }
 
 }  // namespace

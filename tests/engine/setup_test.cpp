@@ -121,6 +121,23 @@ TEST_F(PuzzleSetupTest, RegeneratingACodeLeavesTheRunningGameAlone) {
 
 // With the clock standing still, a new game would search exactly the seeds
 // of the one before unless the seeds go on from where it stopped.
+TEST_F(PuzzleSetupTest, ACodeTellsTheLevelItsPuzzleWasAcceptedAt) {
+  struct {
+    int level, seed;
+    std::optional<int> accepted;
+  } codes[] = {
+      {6, 1342563, 5},        // 247058E3: the generator fell back one level
+      {3, 2149684, 1},        // two levels
+      {9, 1342563, 9},        // level 9 takes any board with one solution
+      {3, 4567, std::nullopt},  // no puzzle at all
+  };
+  for (const auto& code : codes) {
+    const int seed_before = Game().seed;
+    EXPECT_EQ(AcceptedLevel(code.level, code.seed), code.accepted) << code.level << " " << code.seed;
+    EXPECT_EQ(Game().seed, seed_before) << "the running game is left alone";
+  }
+}
+
 TEST_F(PuzzleSetupTest, ConsecutiveGamesDifferAtEveryLevel) {
   for (int level = 1; level <= 9; ++level) {
     host = MakeHost(123456);

@@ -1,6 +1,6 @@
 // Arbitrary text typed as a level code, taken the way the repeat-game menu
 // takes it up to the generated puzzle. A code that reads gives the same
-// parts in its shortest form, forms again to itself when it can, and a
+// parts in its shortest form (text that is no code need not), forms again to itself when it can, and a
 // puzzle it gives has one solution and comes again from the same code.
 // The attempt limit is small, so that an iteration stays quick.
 #include <cstddef>
@@ -43,8 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size > 64) return 0;  // the input field holds far less
   const std::string typed = TrimBlanks(UpperAscii(std::string(reinterpret_cast<const char*>(data), size)));
   const auto parts = ReadLevelCode(typed);
-  if (parts != ReadLevelCode(dez2hex(hex2dez(typed)))) std::abort();
   if (!parts) return 0;
+  if (parts != ReadLevelCode(dez2hex(hex2dez(typed)))) std::abort();
   if (parts->level < 0 || parts->level > 9 || parts->stone_set < 1 || parts->stone_set > 4 || parts->seed < 0)
     std::abort();
   if (LevelCodeRoundTrips(parts->level, parts->stone_set, parts->seed) &&

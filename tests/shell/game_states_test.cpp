@@ -90,7 +90,7 @@ TEST_F(GameTest, LogoRunsItsPhasesAndHandsOverWithinTheSameUpdate) {
 
 TEST_F(GameTest, GameMenuMapsSliderStoneSetsAndMixIt) {
   GameState = GAME_GAMEMENU;
-  const int levels[9] = {1, 2, 3, 4, 5, 6, 7, 8, 7};
+  const int levels[9] = {1, 2, 3, 4, 5, 6, 7, 8, 9};
   for (int value = 0; value <= 8; ++value) {
     Widgets.difficulty->actvalue = value;
     Step();

@@ -61,8 +61,8 @@ TEST_F(GameTest, CodesThatAreNoCodesGenerateNothing) {
   TPlayMaps before = PlayMaps;
   const int tries = Game->Sudoku->tries;
   const int seed = Game->Sudoku->seed;
-  // Too short or negative: no seed to read.
-  const char* codes[] = {"", "12", "63", "FFFFFFFF", "80000000"};
+  // Too short or negative: no seed to read; mistyped: no code at all.
+  const char* codes[] = {"", "12", "63", "FFFFFFFF", "80000000", "H-3F2A9G", "Q-3F2A91", "H3F2A91", "FFFF247058E3"};
   for (const char* code : codes) {
     OpenRepeatMenu(code);
     Click(*Widgets.repeatStart);
@@ -143,4 +143,19 @@ TEST_F(GameTest, CodeThatCanNeverGiveABoardStaysInTheMenu) {
   Localization::SetLanguage("german");
   EXPECT_FALSE(Text("LEVELCODE_IMPOSSIBLE").empty());
   EXPECT_NE(Text("LEVELCODE_INVALID"), Text("LEVELCODE_IMPOSSIBLE"));
+}
+
+TEST_F(GameTest, TheCodeFieldIsEmptyEachTimeTheMenuOpens) {
+  GameState = GAME_STARTMENU;
+  for (const char* left : {"4C", "H-3F2A9G", ""}) {
+    Click(*Widgets.repeatGame);
+    ASSERT_EQ(GameState, GAME_REPEATGAMEMENU);
+    EXPECT_EQ(Widgets.levelCode->Typed(), "") << "opened again after " << left;
+    EXPECT_EQ(LevelCodeMessage, "");
+    Widgets.levelCode->value = left;
+    Click(*Widgets.repeatStart);  // a code that is no code leaves its message
+    ASSERT_EQ(GameState, GAME_REPEATGAMEMENU);
+    Click(*Widgets.repeatCancel);
+    ASSERT_EQ(GameState, GAME_STARTMENU);
+  }
 }

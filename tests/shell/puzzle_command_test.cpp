@@ -46,12 +46,39 @@ TEST(PuzzleCommand, CodesReadAndForm) {
   const CommandRun read = Command({"code", "4CCC7"});
   EXPECT_EQ(read.status, 0);
   EXPECT_EQ(read.out, "level: 3\nstones: 1\nseed: 4567\n");
-  EXPECT_EQ(Command({"code", "--level", "3", "--stones", "1", "--seed", "4567"}).out, "4CCC7\n");
+  // Formed only for a seed that gives a puzzle: 4567 gives none at level 3.
+  EXPECT_EQ(Command({"code", "--level", "3", "--stones", "1", "--seed", "2149684"}).out, "129B06B4\n");
+  ExpectOneErrorLine(Command({"code", "--level", "3", "--stones", "1", "--seed", "4567"}));
   ExpectOneErrorLine(Command({"code", "--level", "3", "--stones", "1", "--seed", "45678901"}));
   for (const char* invalid : {"", "1F", "63", "FFFFFFFF"}) ExpectOneErrorLine(Command({"code", invalid}));
   // A stone set outside 1 to 4 reads as set 1; letters in either case.
   EXPECT_EQ(Command({"code", "5F5E0FF"}).out, "level: 9\nstones: 1\nseed: 999999\n");
   EXPECT_EQ(Command({"code", "4ccc7"}).out, read.out);
+}
+
+TEST(PuzzleCommand, MistypedCodesAreRefusedAndCodesMadeAreCodesThatPlay) {
+  for (const char* typo : {"H-3F2A9G", "Q-3F2A91", "H3F2A91", "FFFF247058E3"}) {
+    ExpectOneErrorLine(Command({"code", typo}));
+    ExpectOneErrorLine(Command({"generate", "--code", typo, "--format", "line"}));
+  }
+  // Blanks and a CR around a code are no part of it.
+  EXPECT_EQ(Command({"code", " 4CCC7\r"}).out, "level: 3\nstones: 1\nseed: 4567\n");
+  // A code is made only when generating from it gives a puzzle.
+  const CommandRun made = Command({"code", "--level", "3", "--stones", "2", "--seed", "1234"});
+  ExpectOneErrorLine(made);
+  EXPECT_NE(made.err.find("no puzzle"), std::string::npos) << made.err;
+  for (int seed = 1; seed < 40; ++seed) {
+    const CommandRun code = Command({"code", "--level", "3", "--stones", "2", "--seed", std::to_string(seed)});
+    const CommandRun generated = Command({"generate", "--level", "3", "--seed", std::to_string(seed), "--format", "line"});
+    EXPECT_EQ(code.status, generated.status) << seed;
+    if (code.status == 0) {
+      const std::string text = code.out.substr(0, code.out.size() - 1);
+      EXPECT_EQ(Command({"generate", "--code", text, "--format", "line"}).out, generated.out) << seed;
+    } else {
+      // No code was given, so none is spoken of.
+      EXPECT_EQ(generated.err.find("code"), std::string::npos) << generated.err;
+    }
+  }
 }
 
 TEST(PuzzleCommand, CodeWithAStoneSetOutOfRangeGeneratesWithSetOne) {
@@ -178,7 +205,8 @@ TEST(LogicCommands, RateGoesOnPastMalformedLines) {
       {"rate"}, easy + "\n" + easy.substr(0, 80) + "\n" + std::string(81, '.') + "\n" + easy.substr(0, 80) + "x\r\n" +
                     easy + "\n");
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.out, "Easy 1.2 full_house=21 naked_single=20\nEasy 1.2 full_house=21 naked_single=20\n");
+  EXPECT_EQ(run.out,
+            "line 1: Easy 1.2 full_house=21 naked_single=20\nline 5: Easy 1.2 full_house=21 naked_single=20\n");
   EXPECT_EQ(run.err,
             "gridlet: line 2: a puzzle is 81 characters, not 80\n"
             "gridlet: line 3: the puzzle has more than one solution\n"

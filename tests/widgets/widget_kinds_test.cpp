@@ -31,7 +31,7 @@ TEST_F(WidgetKinds, SliderMapsThePointerToValues) {
   auto none = TGUISlider::Create(0, 300, 100, 0, 11, 1, "", 0, "S");
   EXPECT_EQ(none, nullptr) << "returned only when asked for";
   auto slider = TGUISlider::Create(100, 100, 100, 0, 11, 1, "Level", 1, "S");
-  EXPECT_EQ(slider->Step(), 10);
+  EXPECT_EQ(slider->Steps(), 11);
   EXPECT_EQ(slider->height, GUI_SLIDER_CELL_H);
 
   auto dragTo = [&](int px) {
@@ -48,26 +48,72 @@ TEST_F(WidgetKinds, SliderMapsThePointerToValues) {
   EXPECT_EQ(dragTo(147), 5);
   EXPECT_EQ(slider->on, 1);
   EXPECT_EQ(dragTo(101), 0);
-  EXPECT_EQ(dragTo(199), 10);
+  EXPECT_EQ(dragTo(199), 11);
   slider->EnableAddValue(1);
-  EXPECT_EQ(slider->GetValue(), 11);
+  EXPECT_EQ(slider->GetValue(), 12);
   Release();
-  EXPECT_EQ(dragTo(130), 10) << "without the button held the value stays";
+  EXPECT_EQ(dragTo(130), 11) << "without the button held the value stays";
   EXPECT_EQ(slider->on, 0);
 
   // Values below the range are clamped to its start.
   auto narrow = TGUISlider::Create(100, 300, 100, 2, 6, 1, "", 1, "T");
-  EXPECT_EQ(narrow->Step(), 33);
+  EXPECT_EQ(narrow->Steps(), 4);
   PressAndHold(101, 310, "T");
   TGUIobject::DrawAll("T", 0);
   EXPECT_EQ(narrow->actvalue, 2);
 }
 
+TEST_F(WidgetKinds, EveryValueIsReachableAndItsKnobStaysOnTheTrack) {
+  // The game menu's level slider and a wider one with a longer range.
+  struct {
+    int width, minvalue, maxvalue;
+  } sliders[] = {{155, 0, 8}, {300, 2, 20}};
+  for (const auto& s : sliders) {
+    GUIObjectList.clear();
+    auto slider = TGUISlider::Create(100, 100, s.width, s.minvalue, s.maxvalue, 1, "", 1, "S");
+    double before = -1e9;
+    for (int v = s.minvalue; v <= s.maxvalue; ++v) {
+      slider->actvalue = v;
+      const double knob = slider->Drag();  // not held: where the value puts it
+      // The knob's cell is drawn 5 pixels left of the knob position.
+      EXPECT_GE(knob - 5, -5) << v;
+      EXPECT_LE(knob - 5 + GUI_SLIDER_CELL_W, s.width) << "value " << v << " of " << s.maxvalue;
+      EXPECT_GT(knob, before) << v;
+      before = knob;
+    }
+    // A click at either end gives the range's ends, and so does a drag to the right end.
+    for (const auto& [px, expected] : {std::pair{101, s.minvalue}, std::pair{100 + s.width - 2, s.maxvalue}}) {
+      slider->actvalue = (s.minvalue + s.maxvalue) / 2;
+      PressAndHold(px, 110, "S");
+      TGUIobject::DrawAll("S", 0);
+      Release();
+      Step();
+      TGUIobject::UpdateAll("S", 0);
+      EXPECT_EQ(slider->actvalue, expected) << "click at " << px;
+    }
+    slider->actvalue = s.minvalue;
+    PressAndHold(105, 110, "S");
+    MoveTo(100 + s.width - 2, 110);
+    Step();
+    TGUIobject::UpdateAll("S", 0);
+    TGUIobject::DrawAll("S", 0);
+    EXPECT_EQ(slider->actvalue, s.maxvalue);
+    // The keyboard steps one value at a time and stops at the ends.
+    slider->StepBy(1);
+    EXPECT_EQ(slider->actvalue, s.maxvalue);
+    slider->StepBy(-1);
+    EXPECT_EQ(slider->actvalue, s.maxvalue - 1);
+    Release();
+    Step();
+    TGUIobject::UpdateAll("S", 0);
+  }
+}
+
 TEST_F(WidgetKinds, SlidersWithoutARangeOrBeyondItStaySafe) {
   auto flat = TGUISlider::Create(100, 100, 100, 3, 4, 1, "", 1, "S");
   auto tiny = TGUISlider::Create(100, 200, 5, 0, 11, 1, "", 1, "S");
-  EXPECT_EQ(flat->Step(), 0);
-  EXPECT_EQ(tiny->Step(), 0);
+  EXPECT_EQ(flat->Steps(), 1);
+  EXPECT_EQ(tiny->Travel(), 0);
   for (int y : {110, 210}) {
     PressAndHold(103, y, "S");
     TGUIobject::DrawAll("S", 0);
