@@ -150,8 +150,11 @@ class TGame : public TBaseGame {
   // H or "Explain": the coach explains the next step, or applies the one shown.
   void AskCoach();
   void RedoMove();
-  // Autosave and resume (play_resume.cpp).
+  // Autosave and resume (play_resume.cpp). While a game is left for the
+  // game menu, its save as it was left is the one written.
   void SaveRunningGame();
+  // The game on the board as its save holds it, at clock value `now`.
+  TSavedGame RunningGameSave(int now) const;
   void DropSavedGame();
   // Looks for a save at start-up; a damaged one is logged and not offered.
   void OfferSavedGame();

@@ -15,12 +15,13 @@ bool TGame::CreateGradedSudoku(const logic::GradedCode& code) {
   const auto goOn = [this](int attempt) {
     GradedAttempt = attempt;
     TGameSudokuHost::RefreshScreen();
-    return QuitGame != 1;
+    return !EndRequested();
   };
   const std::optional<logic::GradedPuzzle> made = SetUpGradedGame(code, goOn);
   GradedAttempt = 0;
   TBaseGame::ResetLoopTiming();
-  if (!made) return false;
+  // A build that ended as the program was asked to end is not taken.
+  if (!made || EndRequested()) return false;
   // The game before is given up only now that a new one stands.
   DropSavedGame();
   const int stoneSet = CurrentSkin ? CurrentSkin->ActiveStoneSkin : 1;

@@ -29,8 +29,20 @@ bool IsPermutation(const std::array<int, 15>& slots, int n) {
 }  // namespace
 
 void TGame::SaveRunningGame() {
-  if (!Play.inProgress || GameFinished != 0) return;
-  const int now = drawing::MilliSecs();
+  std::optional<TSavedGame> game;
+  if (Suspended.Active()) {
+    game = Suspended.Save();
+  } else if (Play.inProgress && GameFinished == 0) {
+    game = RunningGameSave(drawing::MilliSecs());
+  }
+  if (!game) return;
+  // Made into text and written on the writer's thread, which logs a
+  // failure: the loop goes on without waiting for the disk.
+  Saves.Write(kSaveGameFile, [game = std::move(*game)] { return SavedGameText(game); });
+  Play.saveOffered = true;
+}
+
+TSavedGame TGame::RunningGameSave(int now) const {
   TSavedGame game;
   game.level = Play.level;
   game.stoneSet = Play.stoneSet;
@@ -62,10 +74,7 @@ void TGame::SaveRunningGame() {
   game.selectedColumn = Play.board.SelectedColumn();
   game.selectedRow = Play.board.SelectedRow();
   game.keyboardUsed = Play.keyboardUsed ? 1 : 0;
-  // Made into text and written on the writer's thread, which logs a
-  // failure: the loop goes on without waiting for the disk.
-  Saves.Write(kSaveGameFile, [game = std::move(game)] { return SavedGameText(game); });
-  Play.saveOffered = true;
+  return game;
 }
 
 void TGame::DropSavedGame() {
