@@ -67,6 +67,8 @@ class TGame : public TBaseGame {
   // Writes the autosave off the main loop; whatever reads the save back
   // (Continue, the start-up's offer, tests) flushes it first.
   drawing::BackgroundWriter Saves;
+  // How the start-up's offer and "Continue" read the save.
+  TSaveCheck SaveCheck;
   // Set while a box over the play screen owns the pointer: the board and
   // the picker below it take no clicks.
   bool PointerCaptured = false;
@@ -78,7 +80,8 @@ class TGame : public TBaseGame {
   // Generates and sets up a puzzle; the result tells whether one was made.
   PuzzleSetup CreateSudoku(int level, int seed);
   // Builds and sets up a puzzle of a chosen grade; false when it was
-  // stopped (Escape), and then the game before is as it was.
+  // stopped (Escape) or found none within its attempt limit, and then the
+  // game before is as it was.
   bool CreateGradedSudoku(const logic::GradedCode& code);
   // The attempt of the graded build under way, for the creating screen; 0
   // while none runs.

@@ -85,14 +85,15 @@ void TGame::DropSavedGame() {
 
 void TGame::OfferSavedGame() {
   Saves.Flush();
-  Play.saveOffered = LoadSavedGameFile(kSaveGameFile).has_value();
+  Play.saveOffered = LoadSavedGameFile(kSaveGameFile, &SaveCheck).has_value();
 }
 
 bool TGame::ContinueSavedGame() {
   Saves.Flush();
-  const std::optional<TSavedGame> saved = LoadSavedGameFile(kSaveGameFile);
+  const std::optional<TSavedGame> saved = LoadSavedGameFile(kSaveGameFile, &SaveCheck);
   if (!saved) {
-    Play.saveOffered = false;
+    // A check stopped as the program ends leaves the offer as it was.
+    if (!SaveCheck.stopped) Play.saveOffered = false;
     return false;
   }
   const TSavedGame& game = *saved;
