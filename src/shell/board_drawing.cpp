@@ -232,6 +232,7 @@ void TGame::Draw_Running(int flag) {
   TTextEffect::DrawAll();
   if (PickerOpen) DrawPicker();
   DrawLevelCode();
+  DrawSaveFailure();
   DrawGrade();
   if (GameFinished) DrawResultPanel();
   DrawSideButtonTip();

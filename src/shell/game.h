@@ -199,6 +199,8 @@ class TGame : public TBaseGame {
   void DrawStonesInState(int state, const std::string& colourName);
   void DrawPicker();
   void DrawLevelCode();
+  // While the autosave of the game on the board fails, a notice says so.
+  void DrawSaveFailure();
   void DrawResultPanel();
 };
 
