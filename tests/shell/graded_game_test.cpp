@@ -123,6 +123,7 @@ TEST_F(GradedGameTest, AGradedSaveIsBuiltOncePerStartAndAStoppedCheckKeepsIt) {
   ASSERT_TRUE(Game->Play.board.SetDigit(c, r, PlayMaps.SolutionMap[c][r][0]));
   Game->SaveRunningGame();
   const std::string bytes = FileBytes("savegame.xml");
+  std::filesystem::remove("savegame.xml.bad");  // set aside by another test
   Game->SaveCheck = TSaveCheck{};
 
   Game->SaveCheck.goOn = [](int) { return false; };
