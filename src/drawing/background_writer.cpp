@@ -73,6 +73,12 @@ int BackgroundWriter::Failures() const {
   return failures_;
 }
 
+bool BackgroundWriter::Failing(const std::string& name) const {
+  const std::string path = Resolved(name);
+  std::lock_guard lock(mutex_);
+  return failing_.count(path) != 0;
+}
+
 void BackgroundWriter::Run() {
   std::unique_lock lock(mutex_);
   for (;;) {
@@ -108,7 +114,12 @@ void BackgroundWriter::Run() {
 
     lock.lock();
     busy_ = false;
-    if (!ok) ++failures_;
+    if (ok) {
+      failing_.erase(job.path);
+    } else {
+      ++failures_;
+      failing_.insert(job.path);
+    }
     if (Idle()) done_.notify_all();
   }
 }

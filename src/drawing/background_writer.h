@@ -7,6 +7,7 @@
 #include <condition_variable>
 #include <functional>
 #include <mutex>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -39,6 +40,9 @@ class BackgroundWriter {
   void UseFileOps(DurableFileOps ops);
   // Jobs that failed since the writer was made; each is logged when it fails.
   int Failures() const;
+  // Whether the latest finished job of the file failed: true from a failed
+  // write (or removal) until one of the file succeeds. Any thread may ask.
+  bool Failing(const std::string& name) const;
 
  private:
   struct Job {
@@ -57,6 +61,7 @@ class BackgroundWriter {
   bool busy_ = false;
   bool stopping_ = false;
   int failures_ = 0;
+  std::set<std::string> failing_;  // paths whose latest finished job failed
   DurableFileOps ops_;
   std::thread worker_;  // last: it starts once everything above is made
 };

@@ -150,6 +150,8 @@ bool AppTerminate() {
   return g_input.terminate;
 }
 
+bool AppTerminateSeen() { return g_input.terminate; }
+
 bool WindowHidden() { return g_input.window_hidden; }
 int WindowExposures() { return g_input.exposures; }
 

@@ -39,6 +39,9 @@ void PollSystem();
 // True once the window system asked the program to end (window closed,
 // or the window lost).
 bool AppTerminate();
+// The same as of the last poll, without polling: for work that runs inside
+// one update and must not take the window's events out of turn.
+bool AppTerminateSeen();
 // Runs when the connection to the display breaks and the program must end
 // at once, no way back to the main loop: the game saves itself here.
 void SetDisplayLostHandler(void (*handler)());

@@ -99,12 +99,13 @@ std::optional<Grade> ReadGradeName(std::string_view text) {
   return std::nullopt;
 }
 
-std::optional<GradedPuzzle> MakeGradedPuzzle(const GradedCode& code, const GradedProgress& progress) {
+std::optional<GradedPuzzle> MakeGradedPuzzle(const GradedCode& code, const GradedProgress& progress,
+                                             int attemptLimit) {
   MersenneTwister twister;
   GradedPuzzle result;
   result.solution = SolutionGrid(code.seed, twister);
   const Grade target = code.grade;
-  for (int attempt = 1;; ++attempt) {
+  for (int attempt = 1; attempt <= attemptLimit; ++attempt) {
     if (progress && !progress(attempt)) return std::nullopt;
     result.attempts = attempt;
     // Some grids seldom give the target: a new grid every few orders keeps
@@ -143,6 +144,7 @@ std::optional<GradedPuzzle> MakeGradedPuzzle(const GradedCode& code, const Grade
       return result;
     }
   }
+  return std::nullopt;
 }
 
 }  // namespace logic

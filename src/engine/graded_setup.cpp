@@ -41,8 +41,8 @@ std::optional<logic::GradedPuzzle> SetUpGradedGame(const logic::GradedCode& code
   return made;
 }
 
-std::optional<CodePuzzle> RegenerateGradedPuzzle(const logic::GradedCode& code) {
-  const std::optional<logic::GradedPuzzle> made = logic::MakeGradedPuzzle(code);
+std::optional<CodePuzzle> RegenerateGradedPuzzle(const logic::GradedCode& code, const logic::GradedProgress& goOn) {
+  const std::optional<logic::GradedPuzzle> made = logic::MakeGradedPuzzle(code, goOn);
   if (!made) return std::nullopt;
   return AsCodePuzzle(*made);
 }

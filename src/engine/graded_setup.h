@@ -19,5 +19,7 @@ constexpr int kGradedGameLevel = 9;
 // stopped nothing of the running game is touched.
 std::optional<logic::GradedPuzzle> SetUpGradedGame(const logic::GradedCode& code, const logic::GradedProgress& goOn);
 
-// The code's puzzle as a new game sets it up, for comparing with a save.
-std::optional<CodePuzzle> RegenerateGradedPuzzle(const logic::GradedCode& code);
+// The code's puzzle as a new game sets it up, for comparing with a save;
+// `goOn` as for SetUpGradedGame.
+std::optional<CodePuzzle> RegenerateGradedPuzzle(const logic::GradedCode& code,
+                                                 const logic::GradedProgress& goOn = {});

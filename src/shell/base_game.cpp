@@ -32,6 +32,8 @@ TFrameDemand Demand;
 
 void TBaseGame::ResetLoopTiming() { LastTime = 0; }
 
+bool TBaseGame::EndRequested() { return QuitGame == 1 || drawing::AppTerminateSeen(); }
+
 void TBaseGame::DrawCursor() {
   int x = GameGraphics.MouseX() - 7;
   int y = GameGraphics.MouseY() - (CursorMode == 1 ? 4 : 0);
@@ -66,6 +68,9 @@ int TBaseGame::GameLoop() {
       MouseManager.changeStatus(0);
       escape_hit = escape_hit || KeyManager.IsHit(KEY_ESCAPE);
       f12_hit = f12_hit || KeyManager.IsHit(KEY_F12);
+      // The program ends at this pass's end; what this update starts (a new
+      // puzzle) must already know, or it runs to the end and replaces the game.
+      if (escape_hit) QuitGame = 1;
       Update();
       UpdateAccumulator -= dt;
       idle = false;

@@ -28,6 +28,9 @@ class TBaseGame {
 
   // Runs until QuitGame is 1 or the window is closed. Returns 0.
   int GameLoop();
+  // Escape, the quit button or the window system asked the program to end:
+  // a puzzle being made stops, and the game before stays.
+  static bool EndRequested();
   // Forgets the loop's time reference, so time spent blocked (puzzle
   // generation) is not caught up.
   static void ResetLoopTiming();

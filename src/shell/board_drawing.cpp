@@ -270,6 +270,7 @@ void TGame::Draw_Running(int flag) {
   TTextEffect::DrawAll();
   if (PickerOpen) DrawPicker();
   DrawLevelCode();
+  DrawSaveFailure();
   DrawGrade();
   if (GameFinished) DrawResultPanel();
   DrawSideButtonTip();

@@ -2,6 +2,7 @@
 // tried in each update and frame.
 #include "shell/game.h"
 
+#include "shell/build_pacer.h"
 #include "drawing/input.h"
 #include "engine/clock_math.h"
 #include "shell/play_values.h"
@@ -18,6 +19,7 @@ std::shared_ptr<TGame> TGame::Create() {
   auto game = std::make_shared<TGame>();
   GameGraphics.FillResolutionList();
   game->Sudoku = TSudoku::Create();
+  game->SaveCheck.goOn = TBuildPacer();
   return game;
 }
 

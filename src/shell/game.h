@@ -67,6 +67,8 @@ class TGame : public TBaseGame {
   // Writes the autosave off the main loop; whatever reads the save back
   // (Continue, the start-up's offer, tests) flushes it first.
   drawing::BackgroundWriter Saves;
+  // How the start-up's offer and "Continue" read the save.
+  TSaveCheck SaveCheck;
   // Set while a box over the play screen owns the pointer: the board and
   // the picker below it take no clicks.
   bool PointerCaptured = false;
@@ -78,7 +80,8 @@ class TGame : public TBaseGame {
   // Generates and sets up a puzzle; the result tells whether one was made.
   PuzzleSetup CreateSudoku(int level, int seed);
   // Builds and sets up a puzzle of a chosen grade; false when it was
-  // stopped (Escape), and then the game before is as it was.
+  // stopped (Escape) or found none within its attempt limit, and then the
+  // game before is as it was.
   bool CreateGradedSudoku(const logic::GradedCode& code);
   // The attempt of the graded build under way, for the creating screen; 0
   // while none runs.
@@ -150,8 +153,11 @@ class TGame : public TBaseGame {
   // H or "Explain": the coach explains the next step, or applies the one shown.
   void AskCoach();
   void RedoMove();
-  // Autosave and resume (play_resume.cpp).
+  // Autosave and resume (play_resume.cpp). While a game is left for the
+  // game menu, its save as it was left is the one written.
   void SaveRunningGame();
+  // The game on the board as its save holds it, at clock value `now`.
+  TSavedGame RunningGameSave(int now) const;
   void DropSavedGame();
   // Looks for a save at start-up; a damaged one is logged and not offered.
   void OfferSavedGame();
@@ -199,6 +205,8 @@ class TGame : public TBaseGame {
   void DrawStonesInState(int state, const std::string& colourName);
   void DrawPicker();
   void DrawLevelCode();
+  // While the autosave of the game on the board fails, a notice says so.
+  void DrawSaveFailure();
   void DrawResultPanel();
 };
 

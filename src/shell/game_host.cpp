@@ -71,7 +71,7 @@ void TGameSudokuHost::RefreshScreen() {
   if (drawing::KeyHit(27)) QuitGame = 1;
 }
 
-bool TGameSudokuHost::QuitRequested() { return QuitGame == 1; }
+bool TGameSudokuHost::QuitRequested() { return TBaseGame::EndRequested(); }
 void TGameSudokuHost::RequestQuit() { QuitGame = 1; }
 void TGameSudokuHost::ResetLoopTiming() { TBaseGame::ResetLoopTiming(); }
 void TGameSudokuHost::SetGameStateRunning() { Game->SetGameState(GAME_RUNNING); }

@@ -103,7 +103,12 @@ void TGame::StartFromGameMenu() {
     // A fresh seed as a level game's is fresh: from the general generator,
     // which the clock seeded at start-up. Six hex digits keep codes short.
     const logic::GradedCode code{*grade, uint32_t(Rand(1, kFreshGradedSeeds))};
-    if (!CreateGradedSudoku(code)) ResumeSuspendedGame();
+    if (!CreateGradedSudoku(code)) {
+      ResumeSuspendedGame();
+      // No puzzle within the attempt limit, and no game to go back to: the
+      // menu again, for another start (another seed).
+      if (GameState == GAME_CREATINGGAME && !EndRequested()) GameState = GAME_GAMEMENU;
+    }
   } else if (CreateSudoku(CurrentLevel, 0).status != GenerationStatus::kAccepted) {
     ResumeSuspendedGame();
   }
@@ -191,8 +196,8 @@ void TGame::Draw_CreatingGame() {
   DrawSprite("field");
   DrawFrameBox(200, 200, 400, 200);
   drawing::DrawText(Text("CREATING_GRIDLET"), 240, 230);
-  // A graded build has no attempt limit: it runs until Escape.
-  const std::string tries = GradedAttempt > 0 ? std::to_string(GradedAttempt)
-                                              : std::to_string(Sudoku->tries) + " / " + std::to_string(Sudoku->maxtries);
+  const std::string tries = GradedAttempt > 0
+                                ? std::to_string(GradedAttempt) + " / " + std::to_string(logic::kGradedAttemptLimit)
+                                : std::to_string(Sudoku->tries) + " / " + std::to_string(Sudoku->maxtries);
   drawing::DrawText(Text("TRIES") + ": " + tries, 240, 270);
 }

@@ -2,6 +2,7 @@
 #include "drawing/messages.h"
 #include "engine/graded_setup.h"
 #include "presentation/game_skin.h"
+#include "shell/build_pacer.h"
 #include "shell/game.h"
 #include "shell/game_host.h"
 #include "shell/play_values.h"
@@ -10,17 +11,23 @@
 bool TGame::CreateGradedSudoku(const logic::GradedCode& code) {
   PickerOpen = 0;
   PickerColumn = PickerRow = -1;
-  // Each attempt may take a while: the creating screen counts them, and
-  // Escape stops the build as it stops the levels' generator.
-  const auto goOn = [this](int attempt) {
+  // The creating screen counts the attempts; Escape stops the build as it
+  // stops the levels' generator.
+  TBuildPacer pacer(TGameSudokuHost::RefreshScreen);
+  const auto goOn = [this, &pacer](int attempt) {
     GradedAttempt = attempt;
-    TGameSudokuHost::RefreshScreen();
-    return QuitGame != 1;
+    return pacer(attempt);
   };
   const std::optional<logic::GradedPuzzle> made = SetUpGradedGame(code, goOn);
   GradedAttempt = 0;
   TBaseGame::ResetLoopTiming();
-  if (!made) return false;
+  // A build that ended as the program was asked to end is not taken.
+  if (EndRequested()) return false;
+  if (!made) {
+    drawing::Print("no puzzle made from " + logic::FormGradedCode(code) + " in " +
+                   std::to_string(logic::kGradedAttemptLimit) + " attempts");
+    return false;
+  }
   // The game before is given up only now that a new one stands.
   DropSavedGame();
   const int stoneSet = CurrentSkin ? CurrentSkin->ActiveStoneSkin : 1;

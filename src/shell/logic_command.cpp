@@ -195,7 +195,8 @@ int GenerateGraded(GradedCode code, int count, bool line_format, std::ostream& o
   for (int n = 0; n < count; ++n) {
     const std::optional<GradedPuzzle> made = MakeGradedPuzzle(code);
     if (!made) {
-      err << "gridlet: no graded puzzle made\n";
+      err << "gridlet: no graded puzzle made from " << FormGradedCode(code) << " in " << kGradedAttemptLimit
+          << " attempts\n";
       return 1;
     }
     if (line_format) {

@@ -31,8 +31,20 @@ bool IsPermutation(const std::array<int, 15>& slots, int n) {
 }  // namespace
 
 void TGame::SaveRunningGame() {
-  if (!Play.inProgress || GameFinished != 0) return;
-  const int now = drawing::MilliSecs();
+  std::optional<TSavedGame> game;
+  if (Suspended.Active()) {
+    game = Suspended.Save();
+  } else if (Play.inProgress && GameFinished == 0) {
+    game = RunningGameSave(drawing::MilliSecs());
+  }
+  if (!game) return;
+  // Made into text and written on the writer's thread, which logs a
+  // failure: the loop goes on without waiting for the disk.
+  Saves.Write(kSaveGameFile, [game = std::move(*game)] { return SavedGameText(game); });
+  Play.saveOffered = true;
+}
+
+TSavedGame TGame::RunningGameSave(int now) const {
   TSavedGame game;
   game.level = Play.level;
   game.stoneSet = Play.stoneSet;
@@ -58,10 +70,7 @@ void TGame::SaveRunningGame() {
   game.selectedColumn = Play.board.SelectedColumn();
   game.selectedRow = Play.board.SelectedRow();
   game.keyboardUsed = Play.keyboardUsed ? 1 : 0;
-  // Made into text and written on the writer's thread, which logs a
-  // failure: the loop goes on without waiting for the disk.
-  Saves.Write(kSaveGameFile, [game = std::move(game)] { return SavedGameText(game); });
-  Play.saveOffered = true;
+  return game;
 }
 
 void TGame::DropSavedGame() {
@@ -72,14 +81,15 @@ void TGame::DropSavedGame() {
 
 void TGame::OfferSavedGame() {
   Saves.Flush();
-  Play.saveOffered = LoadSavedGameFile(kSaveGameFile).has_value();
+  Play.saveOffered = LoadSavedGameFile(kSaveGameFile, &SaveCheck).has_value();
 }
 
 bool TGame::ContinueSavedGame() {
   Saves.Flush();
-  const std::optional<TSavedGame> saved = LoadSavedGameFile(kSaveGameFile);
+  const std::optional<TSavedGame> saved = LoadSavedGameFile(kSaveGameFile, &SaveCheck);
   if (!saved) {
-    Play.saveOffered = false;
+    // A check stopped as the program ends leaves the offer as it was.
+    if (!SaveCheck.stopped) Play.saveOffered = false;
     return false;
   }
   const TSavedGame& game = *saved;

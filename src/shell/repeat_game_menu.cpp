@@ -67,7 +67,8 @@ void TGame::StartFromLevelCode() {
     const PuzzleSetup setup = CreateSudoku(parts->level, parts->seed);
     if (setup.status == GenerationStatus::kImpossible) ShowMessage("LEVELCODE_IMPOSSIBLE");
   } else {
-    CreateGradedSudoku(std::get<logic::GradedCode>(*code));
+    const bool made = CreateGradedSudoku(std::get<logic::GradedCode>(*code));
+    if (!made && !EndRequested()) ShowMessage("LEVELCODE_IMPOSSIBLE");
   }
   MixItScoreMulti = 1;
   MixItActivated = 0;

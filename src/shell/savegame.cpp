@@ -263,6 +263,18 @@ TSavedGame ReadRoot(const xmlNode& root) {
   return game;
 }
 
+// What the puzzle check looks at: the code, the givens and the solution.
+std::string PuzzleIdentity(const TSavedGame& game) {
+  std::string identity = game.code + ":";
+  for (int c = 0; c < 9; ++c)
+    for (int r = 0; r < 9; ++r) {
+      const PlayCell& cell = game.cells[c][r];
+      identity += char('0' + (cell.state == kCellGiven ? cell.digit : 0));
+      identity += char('0' + game.solution[c][r]);
+    }
+  return identity;
+}
+
 void LogRefusedSave(const std::string& path, const std::string& why) {
   drawing::Print(path + " ignored: " + why + ", " + SetRefusedSaveAside(path));
 }
@@ -346,19 +358,30 @@ bool WriteSavedGameFile(const TSavedGame& game, const std::string& path) {
   return drawing::WriteFileAtomically(path, SavedGameText(game));
 }
 
-std::optional<TSavedGame> LoadSavedGameFile(const std::string& path) {
+std::optional<TSavedGame> LoadSavedGameFile(const std::string& path, TSaveCheck* check) {
   std::string why;
   std::string bytes;
   std::optional<TSavedGame> game;
+  if (check) check->stopped = false;
   switch (drawing::ReadSmallFile(path, kSaveGameMaxBytes, bytes, why)) {
     case drawing::SmallFileRead::kMissing: return std::nullopt;
     case drawing::SmallFileRead::kRead: game = ReadSavedGame(bytes, why); break;
     case drawing::SmallFileRead::kRefused: break;
   }
-  if (game) {
-    if (const std::optional<std::string> fault = PuzzleFault(*game)) {
+  const std::string puzzle = game ? PuzzleIdentity(*game) : std::string();
+  if (game && !(check && check->passed == puzzle)) {
+    const auto goOn = [check](int attempt) {
+      if (!check || !check->goOn || check->goOn(attempt)) return true;
+      check->stopped = true;
+      return false;
+    };
+    const std::optional<std::string> fault = PuzzleFault(*game, goOn);
+    if (check && check->stopped) return std::nullopt;
+    if (fault) {
       why = *fault;
       game.reset();
+    } else if (check) {
+      check->passed = puzzle;
     }
   }
   if (!game) LogRefusedSave(path, why);

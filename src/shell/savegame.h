@@ -81,9 +81,21 @@ std::optional<TSavedGame> ReadSavedGame(const std::string& bytes, std::string& w
 
 // Writes the file in one step (never half a file); false when it failed.
 bool WriteSavedGameFile(const TSavedGame& game, const std::string& path);
+
+// How a game reads its saves: building a graded code's puzzle may take a
+// while, so it can be stopped, and the puzzle of a save that passed is not
+// built again when the same game's save is read once more (the start-up's
+// offer, then "Continue").
+struct TSaveCheck {
+  logic::GradedProgress goOn;  // asked before every attempt; false stops the build
+  std::string passed;          // code, givens and solution of the last save that passed
+  bool stopped = false;        // the last read was stopped: nothing was taken or refused
+};
+
 // The saved game, or nothing: a missing file silently, an unusable one with
 // one log line, kept aside as "<path>.bad". Beyond the text, the board must
-// be the puzzle its level code gives.
-std::optional<TSavedGame> LoadSavedGameFile(const std::string& path);
+// be the puzzle its level code gives. A stopped read (see TSaveCheck) keeps
+// the file as it is.
+std::optional<TSavedGame> LoadSavedGameFile(const std::string& path, TSaveCheck* check = nullptr);
 // Whether a file is there to offer; it is checked in full when continued.
 bool SavedGameFileExists(const std::string& path);

@@ -68,11 +68,11 @@ std::optional<std::string> HistoryFault(const TSavedGame& game) {
   return std::nullopt;
 }
 
-std::optional<std::string> PuzzleFault(const TSavedGame& game) {
+std::optional<std::string> PuzzleFault(const TSavedGame& game, const logic::GradedProgress& goOn) {
   // Seed 0 asks the generator for a fresh puzzle: no code of a game holds it.
   if (game.seed == 0) return "the level code names no puzzle";
   const std::optional<CodePuzzle> puzzle =
-      game.graded ? RegenerateGradedPuzzle(*game.graded) : RegeneratePuzzle(game.level, game.seed);
+      game.graded ? RegenerateGradedPuzzle(*game.graded, goOn) : RegeneratePuzzle(game.level, game.seed);
   if (!puzzle) return "the level code gives no puzzle";
   for (int c = 0; c < 9; ++c)
     for (int r = 0; r < 9; ++r) {

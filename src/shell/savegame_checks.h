@@ -14,8 +14,8 @@ std::optional<std::string> HistoryFault(const TSavedGame& game);
 
 // Why the board is not the level code's puzzle: the code is generated again
 // and its solution and givens (the set-up's revealed ones included) must
-// be the saved ones.
-std::optional<std::string> PuzzleFault(const TSavedGame& game);
+// be the saved ones. `goOn` is asked before every attempt of a graded build.
+std::optional<std::string> PuzzleFault(const TSavedGame& game, const logic::GradedProgress& goOn = {});
 
 // A refused save is the player's game all the same: it is kept as
 // "<path>.bad" (replacing an older one) instead of being lost to the next

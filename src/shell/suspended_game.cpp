@@ -10,10 +10,11 @@
 #include "shell/play_values.h"
 #include "shell/screen_widgets.h"
 
-void TSuspendedGame::Suspend(const TRunningGameView& view, int now) {
+void TSuspendedGame::Suspend(const TRunningGameView& view, int now, std::optional<TSavedGame> save) {
   active_ = true;
   since_ = now;
   view_ = view;
+  save_ = std::move(save);
 }
 
 int TSuspendedGame::Resume(int now) {
@@ -84,7 +85,8 @@ bool TGame::GameOnScreen() const {
 
 bool TGame::SuspendRunningGame() {
   if (!GameOnScreen() || GameFinished != 0) return false;
-  Suspended.Suspend(RunningGameView(), drawing::MilliSecs());
+  const int now = drawing::MilliSecs();
+  Suspended.Suspend(RunningGameView(), now, Play.inProgress ? std::optional(RunningGameSave(now)) : std::nullopt);
   PlaceGameMenuStart(true);
   GameState = GAME_GAMEMENU;
   return true;
@@ -100,10 +102,14 @@ void TGame::ResumeSuspendedGame() {
 }
 
 void TGame::SaveAtProgramEnd() {
-  // A game left for the game menu goes back on the board first, so the save
-  // holds its own values and not the menu's or a generation's, and the
-  // time away does not count.
-  ResumeSuspendedGame();
+  // A game left for the game menu is saved as it was left (the menu's and a
+  // generation's values are not its own, and the time away is no play
+  // time), then goes back on the board.
+  if (Suspended.Active()) {
+    SaveRunningGame();
+    ResumeSuspendedGame();
+    return;
+  }
   // Only from the play screen or a screen over it: the way anywhere else
   // saved it already, and the time since is no play time.
   if (GameOnScreen()) SaveRunningGame();

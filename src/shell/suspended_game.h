@@ -8,6 +8,9 @@
 #pragma once
 
 #include <array>
+#include <optional>
+
+#include "shell/savegame.h"
 
 struct TRunningGameView {
   int level = 1;
@@ -35,9 +38,12 @@ void PlaceGameMenuStart(bool besideBack);
 
 class TSuspendedGame {
  public:
-  void Suspend(const TRunningGameView& view, int now);
+  // `save` is the game's save as it stood when it was left (nothing for a
+  // game that is not saved): until a new game stands it is the one saved.
+  void Suspend(const TRunningGameView& view, int now, std::optional<TSavedGame> save = std::nullopt);
   bool Active() const { return active_; }
   const TRunningGameView& View() const { return view_; }
+  const std::optional<TSavedGame>& Save() const { return save_; }
   // Ends the suspension and tells how many milliseconds it lasted (0 when
   // there was none); the clock may have wrapped meanwhile.
   int Resume(int now);
@@ -48,4 +54,5 @@ class TSuspendedGame {
   bool active_ = false;
   int since_ = 0;
   TRunningGameView view_;
+  std::optional<TSavedGame> save_;
 };

@@ -6,6 +6,8 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <mutex>
 
@@ -124,4 +126,32 @@ TEST(BackgroundWriter, CountsWritesAndRemovalsThatFailed) {
   SetPrintHook(nullptr);
   EXPECT_EQ(writer.Failures(), 2) << "the refused removal";
   EXPECT_EQ(Contents(dir / "kept.xml"), "k");
+}
+
+// The game asks after its autosave from its own thread: a file whose latest
+// write failed is reported until a write of it succeeds; other files'
+// failures are theirs.
+TEST(BackgroundWriter, ReportsAFileWhoseLatestWriteFailedUntilOneSucceeds) {
+  TempDir dir;
+  SetPrintHook([](const std::string&) {});
+  BackgroundWriter writer(DurableFileOps::System());
+  std::ofstream(dir / "games") << "a regular file where the save's folder belongs";
+  const std::string save = dir / "games/savegame.xml";
+  EXPECT_FALSE(writer.Failing(save));
+  writer.Write(save, "first");
+  writer.Write(dir / "other.xml", "o");
+  writer.Flush();
+  EXPECT_TRUE(writer.Failing(save));
+  EXPECT_FALSE(writer.Failing(dir / "other.xml"));
+  writer.Write(dir / "other.xml", "o2");
+  writer.Flush();
+  EXPECT_TRUE(writer.Failing(save)) << "another file's success clears nothing";
+
+  std::filesystem::remove(dir / "games");
+  std::filesystem::create_directory(dir / "games");
+  writer.Write(save, "second");
+  writer.Flush();
+  SetPrintHook(nullptr);
+  EXPECT_FALSE(writer.Failing(save));
+  EXPECT_EQ(Contents(save), "second");
 }

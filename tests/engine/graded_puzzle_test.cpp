@@ -92,4 +92,17 @@ TEST(GradedPuzzle, TheProgressCallbackStopsTheSearch) {
   EXPECT_EQ(calls, 1);
 }
 
+// Z-1 is found in its 147th attempt: a limit below gives up after exactly
+// that many, and the default limit leaves room for it.
+TEST(GradedPuzzle, ABuildGivesUpAfterItsAttemptLimit) {
+  int calls = 0;
+  const auto count = [&](int) { return ++calls > 0; };
+  EXPECT_FALSE(MakeGradedPuzzle({Grade::kExtreme, 1}, count, 100));
+  EXPECT_EQ(calls, 100);
+  const std::optional<GradedPuzzle> made = MakeGradedPuzzle({Grade::kExtreme, 1});
+  ASSERT_TRUE(made);
+  EXPECT_EQ(made->attempts, 147);
+  EXPECT_LT(made->attempts, kGradedAttemptLimit);
+}
+
 }  // namespace

@@ -19,6 +19,7 @@
 #include "engine/sudoku_host.h"
 #include "presentation/game_skin.h"
 #include "presentation/theme_host.h"
+#include "shell/build_pacer.h"
 #include "shell/game.h"
 #include "shell/game_host.h"
 #include "shell/play_values.h"
@@ -106,6 +107,8 @@ class GameTest : public ::testing::Test {
     game.ReplaceStonesActive = 0;
     game.ReplaceStonesPosition = 0;
     game.Suspended.Discard();
+    game.SaveCheck = TSaveCheck{};
+    game.SaveCheck.goOn = TBuildPacer();
     PlaceGameMenuStart(false);
     game.Preferences = TPreferences{};
     game.PointerCaptured = false;

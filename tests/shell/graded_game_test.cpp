@@ -86,4 +86,60 @@ TEST_F(GradedGameTest, AFinishedGradedGameScoresWithItsGradesLevel) {
   EXPECT_GT(GameScore, 0);
 }
 
+// A clock that moves a millisecond whenever it is read (a build reads it at
+// least once per attempt), counting the window-event polls that every frame
+// shown makes.
+class TickingClock : public GameClock {
+ public:
+  int polls = 0;
+  void Poll(drawing::InputState&) override { ++polls; }
+  int Millis() override { return now++; }
+};
+
+// Z-1 takes 147 attempts: the creating screen is not drawn for each.
+TEST_F(GradedGameTest, TheCreatingScreenIsDrawnAtMostThirtyTimesASecond) {
+  auto owned = std::make_unique<TickingClock>();
+  TickingClock& clock = *owned;
+  drawing::SetPlatform(std::move(owned));
+  GameState = GAME_REPEATGAMEMENU;
+  LastGameState = GAME_STARTMENU;
+  Widgets.levelCode->value = "Z-1";
+  const int start = GameClock::now;
+  Click(*Widgets.repeatStart);
+  ASSERT_EQ(GameState, GAME_RUNNING);
+  const int elapsed = GameClock::now - start;
+  EXPECT_GE(clock.polls, 1);
+  EXPECT_LE(clock.polls, elapsed * 30 / 1000 + 1) << "frames in " << elapsed << " ms";
+}
+
+// The start-up's check of a graded save builds its puzzle; "Continue" then
+// takes the same game without building it again. A check stopped as the
+// program ends neither offers the save nor sets it aside.
+TEST_F(GradedGameTest, AGradedSaveIsBuiltOncePerStartAndAStoppedCheckKeepsIt) {
+  StartFromMenu(logic::Grade::kHard);
+  ASSERT_EQ(GameState, GAME_RUNNING);
+  int c = 0, r = 0;
+  ASSERT_TRUE(FindCell(0, c, r));
+  ASSERT_TRUE(Game->Play.board.SetDigit(c, r, PlayMaps.SolutionMap[c][r][0]));
+  Game->SaveRunningGame();
+  const std::string bytes = FileBytes("savegame.xml");
+  std::filesystem::remove("savegame.xml.bad");  // set aside by another test
+  Game->SaveCheck = TSaveCheck{};
+
+  Game->SaveCheck.goOn = [](int) { return false; };
+  Game->OfferSavedGame();
+  EXPECT_FALSE(Game->Play.saveOffered);
+  EXPECT_EQ(FileBytes("savegame.xml"), bytes);
+  EXPECT_FALSE(std::filesystem::exists("savegame.xml.bad"));
+
+  int attempts = 0;
+  Game->SaveCheck.goOn = [&attempts](int) { return ++attempts > 0; };
+  Game->OfferSavedGame();
+  EXPECT_TRUE(Game->Play.saveOffered);
+  EXPECT_GT(attempts, 0);
+  attempts = 0;
+  EXPECT_TRUE(Game->ContinueSavedGame());
+  EXPECT_EQ(attempts, 0);
+}
+
 }  // namespace

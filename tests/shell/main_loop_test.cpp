@@ -128,6 +128,20 @@ TEST_F(Loop, EscapeEndsTheLoopBeforeTheNextPassDoesAnything) {
   EXPECT_EQ(game.updates, 11) << "no update after the one that saw Escape";
 }
 
+// Work that runs inside an update (a puzzle being made) asks whether the
+// program is ending: an Escape the update's snapshot holds already says so.
+TEST_F(Loop, TheUpdateThatSeesEscapeRunsWithTheQuitRequested) {
+  RecordingGame game(clock_);
+  int quit_in_that_update = -1;
+  game.on_update = [&](int n) {
+    if (n == 10) drawing::Input().PressKey(27);
+    if (KeyManager.IsHit(27) && quit_in_that_update < 0) quit_in_that_update = QuitGame;
+    ASSERT_LT(n, 1000) << "Escape was ignored";
+  };
+  game.GameLoop();
+  EXPECT_EQ(quit_in_that_update, 1);
+}
+
 TEST_F(Loop, ClosedWindowEndsTheLoop) {
   RecordingGame game(clock_);
   game.on_update = [&](int n) {

@@ -25,7 +25,15 @@ void StepPressingEscape() {
   drawing::Input().ReleaseKey(27);
 }
 
-enum class Ending { kBack, kEscapeDuringGeneration, kEscapeDuringGradedBuild, kAttemptLimit, kProgramEndInMenu };
+enum class Ending {
+  kBack,
+  kEscapeDuringGeneration,
+  kEscapeDuringGradedBuild,
+  kCloseDuringGeneration,
+  kCloseDuringGradedBuild,
+  kAttemptLimit,
+  kProgramEndInMenu
+};
 
 }  // namespace
 
@@ -37,6 +45,8 @@ TEST_F(GameTest, ANewGameThatDoesNotComeAboutGivesTheParkedGameBack) {
       {"Back", Ending::kBack},
       {"Escape during the generation", Ending::kEscapeDuringGeneration},
       {"Escape while a graded puzzle is built", Ending::kEscapeDuringGradedBuild},
+      {"window closed (or SIGTERM) during the generation", Ending::kCloseDuringGeneration},
+      {"window closed (or SIGTERM) while a graded puzzle is built", Ending::kCloseDuringGradedBuild},
       {"the generator's attempt limit", Ending::kAttemptLimit},
       {"program end in the menu", Ending::kProgramEndInMenu},
   };
@@ -72,6 +82,20 @@ TEST_F(GameTest, ANewGameThatDoesNotComeAboutGivesTheParkedGameBack) {
         drawing::Input().ReleaseButton(1);
         StepPressingEscape();
         EXPECT_EQ(QuitGame, 1) << c.what;
+        break;
+      case Ending::kCloseDuringGradedBuild:
+        Widgets.gradeChoice->SetActiveEntry(2);  // Hard
+        [[fallthrough]];
+      case Ending::kCloseDuringGeneration:
+        // The window system's request lands in the update that starts the build.
+        PointAt(start.x + start.width / 2, start.y + start.height / 2);
+        Step();
+        drawing::Input().PressButton(1);
+        Step(2);
+        drawing::Input().ReleaseButton(1);
+        drawing::Input().terminate = true;
+        Step();
+        drawing::Input().terminate = false;
         break;
       case Ending::kAttemptLimit: {
         const int limit = Game->Sudoku->maxtries;

@@ -2,6 +2,10 @@
 // rectangle in every theme, and short-lived texts show over the side panel.
 #include <cstdlib>
 
+#include <string>
+#include <vector>
+
+#include "drawing/text_runs.h"
 #include "game_fixture.h"
 #include "presentation/text_effect.h"
 #include "shell/screen_drawing.h"
@@ -93,4 +97,49 @@ TEST_F(GameTest, MixItMessagesShowOverTheSidePanel) {
   const int glyphs = differing(black, alone);
   ASSERT_GT(glyphs, 100) << "the message draws over the button";
   EXPECT_GE(differing(without, with), glyphs * 7 / 10) << "the side panel hides the message";
+}
+
+// An autosave the disk refused is on the play screen, whole and in the
+// frame's clear, until a save of the game succeeds again.
+TEST_F(GameTest, AFailedAutosaveIsShownUntilASaveSucceeds) {
+  StartLevelOne();
+  const auto shownLines = [] {
+    drawing::RecordTextRuns(true);
+    Game->Draw(1);
+    drawing::Flip(0);
+    std::vector<drawing::TextRun> lines;
+    for (const drawing::TextRun& run : drawing::LastFrameTextRuns())
+      if (Text("SAVE_FAILED").find(run.text) != std::string::npos && run.text.size() > 8) lines.push_back(run);
+    drawing::RecordTextRuns(false);
+    return lines;
+  };
+  const auto move = [] {
+    int c = 0, r = 0;
+    ASSERT_TRUE(FindCell(0, c, r));
+    ClickCell(c, r);
+    Game->Saves.Flush();
+  };
+  EXPECT_TRUE(shownLines().empty());
+
+  drawing::DurableFileOps full = drawing::DurableFileOps::System();
+  full.write = [](int, const char*, unsigned long) { return -1L; };
+  Game->Saves.UseFileOps(full);
+  move();
+  const std::vector<drawing::TextRun> lines = shownLines();
+
+  std::string words;
+  for (const drawing::TextRun& line : lines) {
+    words += (words.empty() ? "" : " ") + line.text;
+    EXPECT_GE(line.x0, 0);
+    EXPECT_LE(line.x1, 200) << line.text << ": within the side panel";
+    EXPECT_GE(line.y0, 530);
+    EXPECT_LE(line.y1, 568) << line.text << ": above the level code";
+  }
+  EXPECT_EQ(words, Text("SAVE_FAILED"));
+  move();
+  EXPECT_FALSE(shownLines().empty()) << "still failing";
+
+  Game->Saves.UseFileOps(drawing::DurableFileOps::System());
+  move();
+  EXPECT_TRUE(shownLines().empty());
 }

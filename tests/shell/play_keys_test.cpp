@@ -122,13 +122,23 @@ TEST_F(PlayKeysTest, EveryDigitOfTheMainRowAndTheKeypadEntersItsDigit) {
 
 TEST_F(PlayKeysTest, ShiftDigitAndNotesModeToggleNotesThatAPlacedDigitClearsInPeers) {
   StartLevelOne();
-  int c = 0, r = 0;
-  EmptyCell(c, r);
-  const int peerColumn = c;
-  int peerRow = -1;
-  for (int row = 0; row < 9 && peerRow < 0; ++row)
-    if (row != r && PlayMaps.Map[c][row][0] == 0) peerRow = row;
+  // Two empty cells of one column; the first column with two will do, as
+  // the puzzle is whichever the tests before left the generator at.
+  int c = -1, r = -1, peerRow = -1;
+  for (int column = 0; column < 9 && peerRow < 0; ++column) {
+    r = -1;
+    for (int row = 0; row < 9 && peerRow < 0; ++row) {
+      if (PlayMaps.Map[column][row][0] != 0) continue;
+      if (r < 0) {
+        r = row;
+      } else {
+        peerRow = row;
+      }
+    }
+    c = column;
+  }
   ASSERT_GE(peerRow, 0);
+  const int peerColumn = c;
 
   SelectWithArrows(peerColumn, peerRow);
   Key('5', {kShift});
