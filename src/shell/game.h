@@ -157,7 +157,7 @@ class TGame : public TBaseGame {
   // game menu, its save as it was left is the one written.
   void SaveRunningGame();
   // The game on the board as its save holds it, at clock value `now`.
-  TSavedGame RunningGameSave(int now) const;
+  TSavedGame RunningGameSave(int now);
   void DropSavedGame();
   // Looks for a save at start-up; a damaged one is logged and not offered.
   void OfferSavedGame();

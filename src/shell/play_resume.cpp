@@ -44,7 +44,7 @@ void TGame::SaveRunningGame() {
   Play.saveOffered = true;
 }
 
-TSavedGame TGame::RunningGameSave(int now) const {
+TSavedGame TGame::RunningGameSave(int now) {
   TSavedGame game;
   game.level = Play.level;
   game.stoneSet = Play.stoneSet;
