@@ -9,7 +9,7 @@
 source "$(dirname "$0")/game_lib.sh"
 source "$(dirname "$0")/window_lib.sh"
 
-LEVEL_EIGHT="384 220"
+LEVEL_EIGHT="352 220"
 GRADE_LIST="490 305"
 GRADE_EXTREME="490 406"
 
