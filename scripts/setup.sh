@@ -46,6 +46,13 @@ gridlet_install() {
   fi
 }
 
+# The game with its complete game folder in build/game/: scripts/play's
+# build step, run on a fresh clone by the first-start test.
+gridlet_build_game() {
+  cmake -S "$GRIDLET_ROOT" -B "$GRIDLET_ROOT/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build "$GRIDLET_ROOT/build" -j"$(nproc)" --target gridlet game_data
+}
+
 # Configures and builds one build folder: gridlet_build DIR [cmake options...]
 gridlet_build() {
   local dir="$1"; shift
