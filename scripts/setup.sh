@@ -50,7 +50,7 @@ gridlet_install() {
 # build step, run on a fresh clone by the first-start test.
 gridlet_build_game() {
   cmake -S "$GRIDLET_ROOT" -B "$GRIDLET_ROOT/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  cmake --build "$GRIDLET_ROOT/build" -j"$(nproc)" --target gridlet game_data
+  cmake --build "$GRIDLET_ROOT/build" -j"$(nproc)" --target gridlet
 }
 
 # Configures and builds one build folder: gridlet_build DIR [cmake options...]
