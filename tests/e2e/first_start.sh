@@ -16,7 +16,7 @@ git clone -q "$root" "$work/clone"
 game_dir="$work/clone/build/game"
 GRIDLET_BIN="$work/clone/build/src/shell/gridlet"
 
-complaints() { grep -i -e "error" -e "not found" -e "nicht gefunden" "$1" || true; }
+complaints() { grep -e "ERROR" -e "Error" -e "Not found" -e "nicht gefunden" "$1" || true; }
 
 # Headless: the start menu exactly as the reference picture shows it.
 cd "$game_dir"
