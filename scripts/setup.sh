@@ -46,9 +46,21 @@ gridlet_install() {
   fi
 }
 
-# Configures and builds one build folder: gridlet_build DIR [cmake options...]
-gridlet_build() {
+# The game with its complete game folder in build/game/: scripts/play's
+# build step, run on a fresh clone by the first-start test.
+gridlet_build_game() {
+  gridlet_configure "$GRIDLET_ROOT/build"
+  cmake --build "$GRIDLET_ROOT/build" -j"$(nproc)" --target gridlet
+}
+
+# Configures one build folder: gridlet_configure DIR [cmake options...]
+gridlet_configure() {
   local dir="$1"; shift
   cmake -S "$GRIDLET_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE="${GRIDLET_BUILD_TYPE:-RelWithDebInfo}" "$@" >/dev/null
-  cmake --build "$dir" -j"$(nproc)"
+}
+
+# Configures and builds one build folder: gridlet_build DIR [cmake options...]
+gridlet_build() {
+  gridlet_configure "$@"
+  cmake --build "$1" -j"$(nproc)"
 }

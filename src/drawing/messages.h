@@ -16,6 +16,8 @@ std::string LogValue(const std::string& value);
 
 // A system message box; on the error output when no display is available
 // (headless runs, tests). serious selects an error box over an information box.
+// SIGTERM or SIGINT while the box is open closes it and then ends the program
+// as it would have without a box; no box opens after that.
 void Notify(const std::string& text, bool serious = false);
 
 // Tests capture notifications and log lines through these hooks; an empty

@@ -86,3 +86,23 @@ expect_clean_exit() {
   set -e
   [ "$code" = 0 ] || { cat game.log; fail "Escape ended the game with exit code $code"; }
 }
+
+# Message boxes as the desktop shows them: SDL hands a box to the dialog
+# program `zenity` when it finds one on PATH. This stand-in notes each box in
+# the given folder's boxes.log and shows it as an X window titled
+# "Gridlet message" until it is closed. Prepends its folder to PATH.
+show_message_boxes_in() {
+  local dir="$1"
+  mkdir -p "$dir/bin"
+  cat > "$dir/bin/zenity" <<BOX
+#!/bin/sh
+printf '%s\n' "\$*" >> "$dir/boxes.log"
+exec xmessage -title "Gridlet message" "\$*"
+BOX
+  chmod +x "$dir/bin/zenity"
+  export PATH="$dir/bin:$PATH"
+}
+
+# The window ids of open message boxes: the stand-in's, or SDL's own X11 box
+# (titled "Gridlet" alone; the game's window title goes on).
+message_box_windows() { xdotool search --name '^Gridlet( message)?$' 2> /dev/null || true; }
