@@ -36,11 +36,7 @@ check_shot "$work/start_menu.png"
 # a generated board.
 start_xvfb
 show_message_boxes_in "$work"
-cd "$game_dir"
-LIBGL_ALWAYS_SOFTWARE=1 "$GRIDLET_BIN" > game.log 2>&1 &
-game=$!
-window="$(timeout 20 xdotool search --sync --name '^Gridlet [0-9]' | head -n 1)" || fail "no game window appeared"
-xdotool windowfocus --sync "$window" 2> /dev/null || xdotool windowfocus "$window"
+start_game_in_window "$game_dir"
 sleep 7  # the logo
 for _ in $(seq 5); do
   [ -z "$(message_box_windows)" ] || break

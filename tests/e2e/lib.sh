@@ -46,10 +46,10 @@ stop_xvfb() {
   rm -rf "$work"
 }
 
-# Starts the game in `work` on the running Xvfb screen and gives its window
+# Starts the game in `work` (or the folder given) on the running Xvfb screen and gives its window
 # the focus. Sets game (pid) and window.
 start_game_in_window() {
-  cd "$work"
+  cd "${1:-$work}"
   LIBGL_ALWAYS_SOFTWARE=1 "$GRIDLET_BIN" > game.log 2>&1 &
   game=$!
   window="$(timeout 20 xdotool search --sync --name '^Gridlet' | head -n 1)" || fail "no game window appeared"
