@@ -155,3 +155,16 @@ TEST(BackgroundWriter, ReportsAFileWhoseLatestWriteFailedUntilOneSucceeds) {
   EXPECT_FALSE(writer.Failing(save));
   EXPECT_EQ(Contents(save), "second");
 }
+
+TEST(BackgroundWriter, RemovingALinkedFileRemovesItsTargetAndKeepsTheLink) {
+  TempDir dir;
+  std::filesystem::create_directory(dir / "real");
+  { std::ofstream(dir / "real/save.xml") << "old game"; }
+  std::filesystem::create_symlink(dir / "real/save.xml", dir / "save.xml");
+  BackgroundWriter writer;
+  writer.Remove(dir / "save.xml");
+  writer.Flush();
+  EXPECT_FALSE(std::filesystem::exists(dir / "real/save.xml")) << "a stale save stays at the link's target";
+  EXPECT_TRUE(std::filesystem::is_symlink(dir / "save.xml")) << "the link is gone";
+  EXPECT_EQ(writer.Failures(), 0);
+}
